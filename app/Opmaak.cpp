@@ -1,0 +1,119 @@
+#include "Opmaak.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QSvgWidget>
+#include <qdrawutil.h>
+
+void ZetLettertypeVervangers() {
+    for (const char* naam : {"MS Sans Serif", "Arial", "Arial Unicode MS", "@Arial Unicode MS"})
+        QFont::insertSubstitution(QString::fromLatin1(naam), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+}
+
+QFont Lettertype(const QString& familie, int pixels, int stijl) {
+    QFont f(familie);
+    f.setPixelSize(pixels);
+    f.setBold(stijl & Vet);
+    f.setItalic(stijl & Cursief);
+    f.setUnderline(stijl & Onderstreept);
+    return f;
+}
+
+void ZetTekstKleur(QWidget* w, const QColor& kleur) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, kleur);
+    p.setColor(QPalette::ButtonText, kleur);
+    // An edit field's text; check marks keep the style's own colour.
+    if (w->inherits("QLineEdit")) p.setColor(QPalette::Text, kleur);
+    w->setPalette(p);
+}
+
+void ZetAchtergrond(QWidget* w, const QColor& kleur) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, kleur);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+TPaneel::TPaneel(QWidget* ouder, const QString& naam, QRect plaats, const QColor& achtergrond,
+                 bool rand, Bevel binnen, int bevelBreedte, int binnenRand)
+    : QFrame(ouder), rand_(rand), binnen_(binnen), bevelBreedte_(bevelBreedte),
+      binnenRand_(binnenRand) {
+    setObjectName(naam);
+    setGeometry(plaats);
+    ZetAchtergrond(this, achtergrond);
+}
+
+void TPaneel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QRect r = rect();
+    if (!titel_.isEmpty()) p.drawText(r, Qt::AlignCenter, titel_);
+    if (rand_) {
+        p.setPen(Kleur::Zwart);
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+        r.adjust(1, 1, -1, -1);
+    }
+    // The bevel sits inside the inner border; both use the palette's light and dark shades.
+    r.adjust(binnenRand_, binnenRand_, -binnenRand_, -binnenRand_);
+    if (binnen_ != Bevel::Geen && bevelBreedte_ > 0)
+        qDrawShadePanel(&p, r, palette(), binnen_ == Bevel::Verlaagd, bevelBreedte_ > 2 ? 2 : 1);
+}
+
+QLabel* MaakLabel(QWidget* ouder, const QString& naam, QPoint plaats, const QString& tekst) {
+    auto* l = new QLabel(tekst, ouder);
+    l->setObjectName(naam);
+    l->move(plaats);
+    l->adjustSize();
+    return l;
+}
+
+QLabel* MaakLabel(QWidget* ouder, const QString& naam, QRect plaats, const QString& tekst,
+                  Qt::Alignment uitlijning) {
+    auto* l = new QLabel(tekst, ouder);
+    l->setObjectName(naam);
+    l->setGeometry(plaats);
+    l->setAlignment(uitlijning);
+    return l;
+}
+
+QLineEdit* MaakVeld(QWidget* ouder, const QString& naam, QRect plaats, const QString& tekst,
+                    int maxLengte) {
+    auto* e = new QLineEdit(ouder);
+    e->setObjectName(naam);
+    e->setGeometry(plaats);
+    e->setMaxLength(maxLengte);
+    e->setText(tekst);
+    e->setFrame(true);
+    e->setTextMargins(0, 0, 0, 0);
+    e->setContextMenuPolicy(Qt::DefaultContextMenu);
+    return e;
+}
+
+QCheckBox* MaakVinkje(QWidget* ouder, const QString& naam, QRect plaats, const QString& tekst,
+                      bool aan, bool tekstLinks) {
+    auto* c = new QCheckBox(tekst, ouder);
+    c->setObjectName(naam);
+    c->setGeometry(plaats);
+    c->setChecked(aan);
+    if (tekstLinks) c->setLayoutDirection(Qt::RightToLeft);
+    return c;
+}
+
+QPushButton* MaakKnop(QWidget* ouder, const QString& naam, QRect plaats, const QString& tekst) {
+    auto* k = new QPushButton(tekst, ouder);
+    k->setObjectName(naam);
+    k->setGeometry(plaats);
+    k->setAutoDefault(false);
+    return k;
+}
+
+QWidget* MaakBeeld(QWidget* ouder, const QString& naam, QRect plaats, const QString& bestand) {
+    auto* b = new QSvgWidget(bestand, ouder);
+    b->setObjectName(naam);
+    b->setGeometry(plaats);
+    return b;
+}
