@@ -34,6 +34,7 @@ QString KlokTekst(std::chrono::milliseconds resterend, const QString& opmaak,
 
     // The field letters of Qt's time formats; text in single quotes is literal, '' is a quote.
     QString uit;
+    bool letterlijk = false;
     qsizetype i = 0;
     while (i < opmaak.size()) {
         const QChar c = opmaak[i];
@@ -41,21 +42,15 @@ QString KlokTekst(std::chrono::milliseconds resterend, const QString& opmaak,
             if (i + 1 < opmaak.size() && opmaak[i + 1] == u'\'') {
                 uit += u'\'';
                 i += 2;
-                continue;
+            } else {
+                letterlijk = !letterlijk;
+                ++i;
             }
+            continue;
+        }
+        if (letterlijk) {
+            uit += c;
             ++i;
-            while (i < opmaak.size()) {
-                if (opmaak[i] == u'\'') {
-                    if (i + 1 < opmaak.size() && opmaak[i + 1] == u'\'') {
-                        uit += u'\'';
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                uit += opmaak[i++];
-            }
             continue;
         }
         qsizetype n = 0;
