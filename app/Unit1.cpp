@@ -289,7 +289,7 @@ void TForm1::MaakInfoVlak() {
                         QStringLiteral("Een product van :"));
     Label42->setFont(Lettertype(MsSansSerif, 13, Gewoon));
     Label43 = MaakLabel(Info, QStringLiteral("Label43"), {176, 8},
-                        QStringLiteral("Werkgroep Rekenoefeningen"));
+                        QStringLiteral("Het Quorbel-team"));
     Label43->setFont(Lettertype(MsSansSerif, 19, Vet | Cursief));
     Label46 = MaakLabel(Info, QStringLiteral("Label46"), {161, 31},
                         QStringLiteral("https://quorbel.example.org"));
@@ -307,6 +307,7 @@ void TForm1::MaakInfoVlak() {
                        "vastgestelde tijd)."),
         Qt::AlignLeft | Qt::AlignTop);
     Label45->setWordWrap(true);
+    ZetAchtergrond(Label45, Kleur::Blauw); // hides the panel's caption behind it
     for (auto* l : {Label42, Label43, Label46, Label44}) l->adjustSize();
     Image2 = MaakBeeld(Info, QStringLiteral("Image2"), {537, 6, 33, 36},
                        QStringLiteral(":/beelden/icoon.svg"));
