@@ -5,6 +5,7 @@
 #include "Getaltekst.h"
 #include "Opmaak.h"
 #include "Teksten.h"
+#include "Toegankelijkheid.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -72,6 +73,7 @@ TForm1::TForm1(QWidget* ouder) : QWidget(ouder) {
     Timer1->setObjectName(QStringLiteral("Timer1"));
 
     KoppelGebeurtenissen();
+    ZetVasteNamen(*this);
     FormCreate();
 }
 
@@ -440,6 +442,8 @@ void TForm1::NieuweOefeningen() {
 void TForm1::ToonPunten() {
     Label6->setText(Tekst(SchrijfGeheel(reeksStand.Punten())));
     Label8->setText(Tekst(SchrijfGeheel(reeksStand.MaxPunten())));
+    // Every change of exercises, verdicts or score ends here: screen readers follow it.
+    WerkNamenBij(*this);
 }
 
 void TForm1::NieuweReeks() {

@@ -1,0 +1,14 @@
+#pragma once
+// What a screen reader says of the window: a Dutch name for every control, a description where
+// the control has a help text or tooltip, and names that follow the exercises and the score.
+
+#include <QString>
+
+class QWidget;
+
+// Names and descriptions that never change; called once when the window is built.
+void ZetVasteNamen(QWidget& venster);
+
+// Names that follow the window's state: the exercise of each answer field, the verdicts, the
+// score and the series number.
+void WerkNamenBij(QWidget& venster);
