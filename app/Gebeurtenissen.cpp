@@ -80,6 +80,18 @@ void TGebeurtenissen::FocusVensterGewijzigd(QWindow* w) {
         if (eigen && eigen->windowHandle() == w) terugVanEigenVenster = true;
 }
 
+// Qt moves the focus between controls of a window that is not active without telling them, and
+// tells the new one only as the window becomes active again. That is still a move inside the
+// window: report it as one, so that the control left behind gets its focus-lost reaction.
+void TGebeurtenissen::FocusVerschoven() {
+    QWidget* nu = venster->focusWidget();
+    if (nu == laatsteFocus) return;
+    QWidget* vorig = laatsteFocus;
+    laatsteFocus = nu;
+    if (vorig && focusUit.contains(vorig)) focusUit[vorig]();
+    if (nu && nu == venster->focusWidget() && focusIn.contains(nu)) focusIn[nu]();
+}
+
 bool TGebeurtenissen::IsVanVenster(QWidget* w) const { return w && w->window() == venster; }
 
 QWidget* TGebeurtenissen::BesturingVan(QWidget* w) const {
@@ -123,6 +135,11 @@ bool TGebeurtenissen::eventFilter(QObject* doel, QEvent* e) {
         if (gevolgd.contains(w) && toetsen.contains(w)) return toetsen[w](toets);
         return false;
     }
+    case QEvent::MouseButtonPress:
+        // Qt has already moved the window's focus to the pressed control; in a window that is
+        // not active it did so silently.
+        if (IsVanVenster(w) && !venster->isActiveWindow()) FocusVerschoven();
+        break;
     default:
         break;
     }
@@ -134,8 +151,14 @@ bool TGebeurtenissen::eventFilter(QObject* doel, QEvent* e) {
         // Only focus moving between controls of this window counts: not the window being
         // (de)activated, and not a popup menu opening or closing.
         const auto reden = static_cast<QFocusEvent*>(e)->reason();
-        if (reden == Qt::ActiveWindowFocusReason || reden == Qt::PopupFocusReason) return false;
-        auto& tabel = e->type() == QEvent::FocusIn ? focusIn : focusUit;
+        if (reden == Qt::PopupFocusReason) return false;
+        if (reden == Qt::ActiveWindowFocusReason) {
+            if (e->type() == QEvent::FocusIn) FocusVerschoven();
+            return false;
+        }
+        const bool in = e->type() == QEvent::FocusIn;
+        laatsteFocus = in ? w : nullptr;
+        auto& tabel = in ? focusIn : focusUit;
         if (tabel.contains(w)) tabel[w]();
         return false;
     }
@@ -146,7 +169,11 @@ bool TGebeurtenissen::eventFilter(QObject* doel, QEvent* e) {
     case QEvent::MouseButtonRelease: {
         auto* muisKlik = static_cast<QMouseEvent*>(e);
         if (muisKlik->button() != Qt::LeftButton) return false;
-        const bool klik = ingedrukt == w && w->isEnabled() && w->rect().contains(muisKlik->position().toPoint());
+        // A click on a control that takes the focus counts once the focus has arrived: in a
+        // window that is not active it has not, and emptying a field there would strand it.
+        const bool focusAangekomen = !(w->focusPolicy() & Qt::ClickFocus) || w->hasFocus();
+        const bool klik = ingedrukt == w && w->isEnabled() && focusAangekomen &&
+                          w->rect().contains(muisKlik->position().toPoint());
         ingedrukt = nullptr;
         if (klik && kliks.contains(w)) kliks[w]();
         return false;

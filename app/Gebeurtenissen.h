@@ -58,6 +58,7 @@ private:
     void Volg(QWidget* w);
     bool IsVanVenster(QWidget* w) const;
     void FocusVensterGewijzigd(QWindow* w);
+    void FocusVerschoven();
 
     QWidget* venster;
     QSet<QWidget*> besturingen;
@@ -68,6 +69,7 @@ private:
     QPointer<QAbstractButton> standaardKnop, annuleerKnop;
     QList<QPointer<QWidget>> eigenVensters;
     QPointer<QWidget> ingedrukt; // the control that got the left press of a click in progress
+    QPointer<QWidget> laatsteFocus; // the control whose focus gain was last reported
     bool eersteActivering = true;
     bool terugVanEigenVenster = false;
 };

@@ -437,6 +437,7 @@ void TForm1::NieuweOefeningen() {
     }
     rijen[0].Result->setFocus(Qt::OtherFocusReason);
     ToonPunten();
+    emit OefeningenGetekend();
 }
 
 void TForm1::ToonPunten() {
@@ -498,7 +499,9 @@ void TForm1::VolgendeOefeningClick() {
 // ---- Settings panel ---------------------------------------------------------------------
 
 void TForm1::GetalVeldKlik(TGetalVeld& v) {
-    v.onthouden = v.veld->text();
+    // A second click finds the field emptied by the first: remembering that would leave nothing
+    // valid to put back.
+    if (LeesGeheelGetal(Tekst(v.veld->text()))) v.onthouden = v.veld->text();
     v.veld->clear();
     v.veld->setFocus(Qt::OtherFocusReason);
 }

@@ -72,6 +72,10 @@ public:
     void ControleerAlles();
     TInstellingen LeesInstellingen() const;
 
+signals:
+    // A new set of ten exercises has been drawn into the rows.
+    void OefeningenGetekend();
+
 protected:
     void showEvent(QShowEvent* e) override;
 

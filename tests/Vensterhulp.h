@@ -37,7 +37,7 @@ inline void DrukZonderKlik(QWidget* w) {
 // Types any text, also characters that have no key of their own.
 inline void Typ(QWidget* w, const QString& tekst) {
     for (const QChar c : tekst) {
-        if (c.unicode() < 128)
+        if (c.unicode() >= 32 && c.unicode() < 127)
             QTest::keyClick(w, c.toLatin1());
         else
             QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);

@@ -32,6 +32,7 @@ private slots:
     void ongeldigeInvoer_data();
     void ongeldigeInvoer();
     void veldZonderKlikBlijftGeldig();
+    void tweemaalKlikkenBlijftGeldig();
     void timerMinuten_data();
     void timerMinuten();
     void tekensAlsEenKeuze();
@@ -121,6 +122,22 @@ void TstInstellingen::veldZonderKlikBlijftGeldig() {
     Typ(v, "x");
     Klik(Zoek(*w, Rij(1, "Result")));
     QCOMPARE(v->text(), QStringLiteral("10"));
+}
+
+// The second click finds the field already emptied; leaving it empty still restores "10".
+void TstInstellingen::tweemaalKlikkenBlijftGeldig() {
+    auto w = Start();
+    auto* v = Zoek<QLineEdit>(*w, "MaxTerm1");
+    Klik(v);
+    Klik(v);
+    Enter(v);
+    QCOMPARE(v->text(), QStringLiteral("10"));
+    Klik(v);
+    Klik(v);
+    Typ(v, "10");
+    const QStringList oefeningen = Oefeningen(*w);
+    Klik(Zoek(*w, Rij(2, "Result")));
+    QCOMPARE(Oefeningen(*w), oefeningen); // the same text as before: no new set
 }
 
 void TstInstellingen::timerMinuten_data() {

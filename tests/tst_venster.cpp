@@ -23,6 +23,7 @@ private slots:
     void volgendeOefening();
     void anderProgrammaBewaartAntwoorden();
     void contextmenuBewaartDeReeks();
+    void klikInInactiefVenster();
     void stopBeeldSluit();
 };
 
@@ -280,6 +281,25 @@ void TstVenster::contextmenuBewaartDeReeks() {
     QCoreApplication::processEvents();
     QCOMPARE(Oefeningen(*w), oefeningen);
     QCOMPARE(Tekst(*w, Rij(4, "Result")), QStringLiteral("8.")); // the menu is no leaving
+}
+
+// Qt moves the focus inside a window that is not active without telling the controls; the field
+// left behind is still cleaned, and the press is no click until the focus has arrived.
+void TstVenster::klikInInactiefVenster() {
+    auto w = Start();
+    auto* drie = Zoek<QLineEdit>(*w, Rij(3, "Result"));
+    Klik(drie);
+    Typ(drie, "42");
+    auto* maxTafel = Zoek<QLineEdit>(*w, "MaxTerm1");
+    Klik(maxTafel);
+    QCOMPARE(maxTafel->text(), QString());
+    AnderProgramma();
+    Klik(drie);
+    QCOMPARE(maxTafel->text(), QStringLiteral("10"));
+    QCOMPARE(drie->text(), QStringLiteral("42"));
+    TerugNaar(*w);
+    QCOMPARE(QApplication::focusWidget(), drie);
+    QCOMPARE(drie->text(), QStringLiteral("42"));
 }
 
 void TstVenster::stopBeeldSluit() {
