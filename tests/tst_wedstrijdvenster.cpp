@@ -75,6 +75,7 @@ class TstWedstrijdVenster : public QObject {
     Q_OBJECT
 private slots:
     void start();
+    void verborgenStartknopKlikNiet();
     void aftellen();
     void uitslag_data();
     void uitslag();
@@ -128,6 +129,25 @@ void TstWedstrijdVenster::start() {
     Klik(Zoek(*w, "VolgendeOefening"));
     QCOMPARE(Tekst(*w, "Reeksteller"), QStringLiteral("2"));
     QCOMPARE(Tekst(*w, "Label6"), QStringLiteral("10"));
+}
+
+// Minutes set back to 0 and START clicked at once: leaving the field hides START under the
+// press, and a hidden button is no button to click.
+void TstWedstrijdVenster::verborgenStartknopKlikNiet() {
+    TTestKlok klok;
+    auto w = Start();
+    w->ZetKlok(klok);
+    ZetMinuten(*w, "5");
+    auto* veld = Zoek(*w, "TimerMinuten");
+    Klik(veld);
+    Typ(veld, "0");
+    Klik(Zoek(*w, "Startknop"));
+    QVERIFY(!Zoek(*w, "Startknop")->isVisible());
+    QVERIFY(!w->Wedstrijd().Loopt());
+    QVERIFY(!Timer1(*w)->isActive());
+    QVERIFY(!Zoek(*w, "KlokVenster")->isVisible());
+    QVERIFY(Zoek(*w, "Instellingen")->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), Zoek(*w, Rij(1, "Result")));
 }
 
 // Each tick shows the time left, until the end is passed by a millisecond.
