@@ -41,7 +41,11 @@ void TGebeurtenissen::OpKlik(QWidget* w, Reactie r) {
 
 void TGebeurtenissen::OpKlik(QAbstractButton* knop, Reactie r) {
     Besturing(knop);
-    connect(knop, &QAbstractButton::clicked, this, [r = std::move(r)] { r(); });
+    // The focus-lost reaction that a press triggers can hide the pressed button itself; a
+    // button that is no longer there to see is not clicked.
+    connect(knop, &QAbstractButton::clicked, this, [knop, r = std::move(r)] {
+        if (knop->isVisible()) r();
+    });
 }
 
 void TGebeurtenissen::OpFocusIn(QWidget* w, Reactie r) {

@@ -3,6 +3,7 @@
 #include "Antwoord.h"
 #include "Gebeurtenissen.h"
 #include "Getaltekst.h"
+#include "KlokTekst.h"
 #include "Opmaak.h"
 #include "Teksten.h"
 #include "Toegankelijkheid.h"
@@ -13,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextEdit>
@@ -373,6 +375,10 @@ void TForm1::KoppelGebeurtenissen() {
     g.OpVinkje(VariabeleVermenigvuldiger, [this] { VariabeleVermenigvuldigerClick(); });
     g.OpVinkje(OnderliggendeTafels, [this] { OnderliggendeTafelsClick(); });
 
+    g.OpKlik(Startknop, [this] { StartknopClick(); });
+    g.OpKlik(OKKnop1, [this] { OKKnop1Click(); });
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+
     // Help texts: the background and its panels empty the help box; a control with a help text
     // shows it; other controls leave it alone.
     for (QWidget* achtergrond : {static_cast<QWidget*>(this), static_cast<QWidget*>(Instellingen),
@@ -588,6 +594,72 @@ void TForm1::VariabeleVermenigvuldigerClick() {
 void TForm1::OnderliggendeTafelsClick() {
     NieuweReeks();
     NieuweOefeningen();
+}
+
+// ---- Competition ------------------------------------------------------------------------
+
+void TForm1::StartknopClick() {
+    if (KlassiekTafelen->isChecked()) oefenMaker.HerstartKlassiek();
+    NieuweOefeningen();
+    NieuweReeks();
+    rijen[0].Result->setFocus(Qt::OtherFocusReason);
+    wedstrijd.Start(*klok, LeesGeheelGetal(Tekst(TimerMinuten.veld->text())).value_or(0));
+    Startknop->hide();
+    KlokVenster->show();
+    Timer1->start();
+    OKKnop1->show();
+    // The print and information pictures lie in the settings panel: they go with it.
+    Instellingen->setEnabled(false);
+}
+
+void TForm1::Timer1Timer() { TimerTik(); }
+
+void TForm1::TimerTik() {
+    switch (wedstrijd.Tik(*klok, KlokVenster->isVisibleTo(this))) {
+    case TTik::Niets:
+        break;
+    case TTik::Gestopt:
+        Timer1->stop();
+        break;
+    case TTik::Einde:
+        BeeindigWedstrijd();
+        break;
+    case TTik::ToonResterend:
+        KlokVenster->setText(KlokTekst(wedstrijd.Resterend(*klok), QLocale()));
+        break;
+    }
+}
+
+void TForm1::BeeindigWedstrijd() {
+    Timer1->stop();
+    // Disabling the area takes the focus from the answer field holding it, and so cleans that
+    // field first; while another program is active the field keeps its text as typed.
+    Panel1->setEnabled(false);
+    Kontroleer->hide();
+    ControleerAlles();
+    std::array<std::string, 10> antwoorden;
+    for (std::size_t i = 0; i < rijen.size(); ++i) antwoorden[i] = Tekst(rijen[i].Result->text());
+    const TUitslag uitslag = SluitWedstrijdAf(reeksStand, antwoorden);
+    Label48->setText(Tekst(uitslag.Punten));
+    Label48->adjustSize();
+    Label48->move(376 - Label48->width(), 116); // right edge fixed: more digits grow leftward
+    Label49->setText(Tekst(uitslag.Gemaakt));
+    Label49->adjustSize();
+    Label51->setText(Tekst(uitslag.Percentage));
+    Panel3->show();
+    VolgendeOefening->hide();
+}
+
+void TForm1::OKKnop1Click() {
+    Panel1->setEnabled(true);
+    Kontroleer->show();
+    KlokVenster->hide();
+    OKKnop1->hide();
+    TimerMinuten.veld->setText(QStringLiteral("0"));
+    Panel3->hide();
+    NieuweOefeningen();
+    NieuweReeks();
+    Instellingen->setEnabled(true);
 }
 
 // ---- Help and information ---------------------------------------------------------------

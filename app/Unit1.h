@@ -2,8 +2,10 @@
 // The main window: every control of the drill, and the handlers that wire its events to the
 // drill rules. The handlers read the controls, call the rules, and write the controls back.
 
+#include "Klok.h"
 #include "OefenMaker.h"
 #include "ReeksStand.h"
+#include "Wedstrijd.h"
 
 #include <QTextDocument>
 #include <QTimer>
@@ -28,6 +30,9 @@ public:
 
     const TReeksStand& ReeksStand() const { return reeksStand; }
     const TOefenMaker& OefenMaker() const { return oefenMaker; }
+    const TWedstrijd& Wedstrijd() const { return wedstrijd; }
+    // The clock the competition asks; the machine's own unless another is given.
+    void ZetKlok(TKlok& k) { klok = &k; }
 
     // Window events.
     void FormCreate();
@@ -58,6 +63,12 @@ public:
     void KlassiekTafelenClick();
     void VariabeleVermenigvuldigerClick();
     void OnderliggendeTafelsClick();
+
+    // Competition.
+    void StartknopClick();
+    void Timer1Timer();
+    void TimerTik();
+    void OKKnop1Click();
 
     // Help and information.
     void InstellingenMouseMove();
@@ -106,12 +117,16 @@ private:
     bool GetalVeldHerstel(TGetalVeld& v);
     void MaxTermExit(TGetalVeld& v);
     void TekenClick(QCheckBox* vak);
+    void BeeindigWedstrijd();
 
     TOefenMaker oefenMaker;
     TReeksStand reeksStand;
     TGebeurtenissen* gebeurtenissen;
     bool getoond = false;
     bool onthoudenOnderliggend = false;
+    TSysteemKlok systeemKlok;
+    TKlok* klok = &systeemKlok;
+    TWedstrijd wedstrijd;
 
     // The controls, by their names.
     QGroupBox* Instellingen;
