@@ -1,6 +1,7 @@
 #include "Antwoord.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -83,7 +84,14 @@ std::optional<long double> LeesGetal(std::string_view tekst) {
     const auto [eind, fout] = std::from_chars(vorm.data(), vorm.data() + vorm.size(), waarde);
     if (fout == std::errc::result_out_of_range) {
         if (schaal - voorloop > 0) return std::nullopt; // too large for extended precision
-        waarde = 0;                                      // too small: not an error
+        // Too small for a normal value: from_chars gives up, but the extended format still holds
+        // it as a denormal, or as 0 below that. strtold rounds it so; the form has no radix
+        // character, so no locale changes how it is read.
+        const auto significant = cijfers.size() - eersteNietNul;
+        const std::string heel = cijfers.substr(eersteNietNul) + 'e' +
+                                 std::to_string(schaal - voorloop -
+                                                static_cast<long long>(significant));
+        waarde = std::strtold(heel.c_str(), nullptr);
     } else if (fout != std::errc{} || eind != vorm.data() + vorm.size()) {
         return std::nullopt;
     }

@@ -47,6 +47,7 @@ void TstAntwoord::controleerRij_data() {
         {"0 x 9: -0", "-0", "0", "9", true},
         {"0 x 9: lone comma", ",", "0", "9", true},
         {"0 x 9: lone point", ".", "0", "9", true},
+        {"0 x 9: a denormal is not 0", "1E-4940", "0", "9", false},
         {"-3 x -4: 12", "12", "-3", "-4", true},
         {"-3 x -4: -12", "-12", "-3", "-4", false},
         {"-3 x 4: -12", "-12", "-3", "4", true},

@@ -34,6 +34,9 @@ void TstGetaltekst::schrijfReeel_data() {
     QTest::newRow("0,00001 is fixed") << "0,00001" << "0,00001";
     QTest::newRow("below 0,00001") << "0,0000099" << "9,9E-6";
     QTest::newRow("tiny negative") << "-1E-20" << "-1E-20";
+    // Below the normal range the extended format keeps fewer digits: the nearest denormal.
+    QTest::newRow("denormal keeps its value") << "1E-4940" << "9,99999999996053E-4941";
+    QTest::newRow("smallest denormal") << "3,64519953188247E-4951" << "3,64519953188247E-4951";
 }
 
 void TstGetaltekst::schrijfReeel() {
