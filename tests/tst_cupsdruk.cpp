@@ -62,10 +62,8 @@ void TstCupsDruk::afdrukken() {
     TPrintVerzoek verzoek;
     QPrinter printer;
     TOefenMaker maker;
-    TInstellingen s;
-    s.MaxTafel = "9";
-    s.Onderliggend = true;
-    s.TekenModus = TTekenModus::tmPositiefNegatief;
+    const TInstellingen s{
+        .MaxTafel = "9", .Onderliggend = true, .TekenModus = TTekenModus::tmPositiefNegatief};
     TOpgaveBlad blad;
     QTextDocument doc;
     const auto voor = server.Taken();

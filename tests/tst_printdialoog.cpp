@@ -15,8 +15,6 @@
 
 #include <memory>
 
-Q_DECLARE_METATYPE(QRect)
-
 namespace {
 
 // What the tests use as the main window: a window with an edit field in it.
