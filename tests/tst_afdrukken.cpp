@@ -92,16 +92,16 @@ void TstAfdrukken::document() {
 void TstAfdrukken::oplossingenBestand_data() {
     QTest::addColumn<QString>("bestand");
     QTest::addColumn<QString>("oplossingen");
-    QTest::newRow("extension") << "/tmp/worksheet.pdf"
-                               << "/tmp/worksheet-oplossingen.pdf";
-    QTest::newRow("no extension") << "/tmp/worksheet"
-                                  << "/tmp/worksheet-oplossingen";
-    QTest::newRow("dot in the folder only") << "/tmp/a.b/worksheet"
-                                            << "/tmp/a.b/worksheet-oplossingen";
-    QTest::newRow("two dots") << "/tmp/week.3.pdf"
-                              << "/tmp/week.3-oplossingen.pdf";
-    QTest::newRow("hidden file") << "/tmp/.pdf"
-                                 << "/tmp/.pdf-oplossingen";
+    QTest::newRow("extension") << "/papieren/worksheet.pdf"
+                               << "/papieren/worksheet-oplossingen.pdf";
+    QTest::newRow("no extension") << "/papieren/worksheet"
+                                  << "/papieren/worksheet-oplossingen";
+    QTest::newRow("dot in the folder only") << "/papieren/a.b/worksheet"
+                                            << "/papieren/a.b/worksheet-oplossingen";
+    QTest::newRow("two dots") << "/papieren/week.3.pdf"
+                              << "/papieren/week.3-oplossingen.pdf";
+    QTest::newRow("hidden file") << "/papieren/.pdf"
+                                 << "/papieren/.pdf-oplossingen";
     QTest::newRow("relative") << "blad.pdf"
                               << "blad-oplossingen.pdf";
 }
