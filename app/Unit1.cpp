@@ -5,6 +5,7 @@
 #include "Getaltekst.h"
 #include "KlokTekst.h"
 #include "Opmaak.h"
+#include "Print1.h"
 #include "Teksten.h"
 #include "Toegankelijkheid.h"
 
@@ -71,6 +72,7 @@ TForm1::TForm1(QWidget* ouder) : QWidget(ouder) {
     RichEdit1 = new QTextDocument(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setDefaultFont(Lettertype(QStringLiteral("Times New Roman"), 16, Gewoon));
+    PrinterSetupDialog1 = [this](QPrinter& p) { return SysteemPrinterKeuze(p, this); };
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
 
@@ -341,6 +343,7 @@ void TForm1::KoppelGebeurtenissen() {
     g.OpActivering([this] { FormActivate(); });
     g.OpKlik(Image4, [this] { Image4Click(); });
     g.OpKlik(Image1, [this] { Image1Click(); });
+    g.OpKlik(Image3, [this] { Image3Click(); });
     g.OpKlik(OKKnop, [this] { OKKnopClick(); });
     g.ZetStandaardKnop(OKKnop);
     g.ZetAnnuleerKnop(OKKnop1);
@@ -410,7 +413,13 @@ void TForm1::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
 }
 
-void TForm1::FormActivate() { NieuweOefeningen(); }
+void TForm1::FormActivate() {
+    NieuweOefeningen();
+    // A worksheet asked for in the print dialog is printed now; nothing happens otherwise.
+    if (printer)
+        DrukVerzoek(PrintVerzoek, PrinterSetupDialog1, *printer, oefenMaker, LeesInstellingen(),
+                    opgaveBlad, *RichEdit1);
+}
 
 void TForm1::Image4Click() {
     close();
@@ -674,5 +683,13 @@ void TForm1::ToonHelp(const QString& besturing) {
 }
 
 void TForm1::Image1Click() { Info->show(); }
+
+void TForm1::Image3Click() {
+    if (!printer) printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // A new dialog each time, so it always opens with its defaults; it deletes itself on close.
+    auto* dialoog = new TPrintDialoog1(PrintVerzoek, this);
+    gebeurtenissen->EigenVenster(dialoog);
+    dialoog->show();
+}
 
 void TForm1::OKKnopClick() { Info->hide(); }

@@ -2,16 +2,21 @@
 // The main window: every control of the drill, and the handlers that wire its events to the
 // drill rules. The handlers read the controls, call the rules, and write the controls back.
 
+#include "Afdrukken.h"
 #include "Klok.h"
 #include "OefenMaker.h"
+#include "OpgaveBlad.h"
+#include "PrintVerzoek.h"
 #include "ReeksStand.h"
 #include "Wedstrijd.h"
 
+#include <QPrinter>
 #include <QTextDocument>
 #include <QTimer>
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QGroupBox;
@@ -33,6 +38,8 @@ public:
     const TWedstrijd& Wedstrijd() const { return wedstrijd; }
     // The clock the competition asks; the machine's own unless another is given.
     void ZetKlok(TKlok& k) { klok = &k; }
+    // The printer setup step of printing; the system's printer dialog unless another is given.
+    void ZetPrinterKeuze(TPrinterKeuze keuze) { PrinterSetupDialog1 = std::move(keuze); }
 
     // Window events.
     void FormCreate();
@@ -74,6 +81,7 @@ public:
     void InstellingenMouseMove();
     void ToonHelp(const QString& besturing);
     void Image1Click();
+    void Image3Click();
     void OKKnopClick();
 
     // Operations.
@@ -127,6 +135,10 @@ private:
     TSysteemKlok systeemKlok;
     TKlok* klok = &systeemKlok;
     TWedstrijd wedstrijd;
+    TPrintVerzoek PrintVerzoek;
+    TPrinterKeuze PrinterSetupDialog1;
+    std::unique_ptr<QPrinter> printer; // made on the first print request: it asks the print system
+    TOpgaveBlad opgaveBlad;
 
     // The controls, by their names.
     QGroupBox* Instellingen;

@@ -156,6 +156,8 @@ void TPrintDialoog1::showEvent(QShowEvent* e) {
     if (hoofdvenster && hoofdvenster->windowHandle() && windowHandle())
         windowHandle()->setTransientParent(hoofdvenster->windowHandle());
     QDialog::showEvent(e);
+    // Ask for the focus ourselves: without a window manager nobody else gives it.
+    activateWindow();
 }
 
 bool TPrintDialoog1::event(QEvent* e) {
