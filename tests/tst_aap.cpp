@@ -2,10 +2,14 @@
 // with the window's rules checked after every event. On a failure it prints the seed and the
 // events that led there; QUORBEL_AAP_ZAAD and QUORBEL_AAP_STAPPEN replay or lengthen a walk.
 #include "Antwoord.h"
+#include "Klok.h"
+#include "Print1.h"
 #include "Vensterhulp.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QTemporaryDir>
 
 #include <deque>
 #include <random>
@@ -34,6 +38,13 @@ public:
         });
         QObject::connect(Zoek<QPushButton>(w, "Kontroleer"), &QPushButton::clicked,
                          [this] { sindsControle = true; });
+        w.ZetKlok(klok);
+        // Printing goes to a PDF file; the printer setup is confirmed or cancelled at random.
+        w.ZetPrinterKeuze([this](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(map.filePath(QStringLiteral("werkblad.pdf")));
+            return Getal(2) == 0;
+        });
     }
 
     // One random event; returns its description for the replay list.
@@ -44,9 +55,14 @@ public:
 private:
     int Getal(int n) { return std::uniform_int_distribution<int>(0, n - 1)(toeval); }
     QWidget* ZichtbareBesturing();
+    QString Wedstrijd();
+    QString Printen();
+    QString SluitDialoog();
 
     TForm1& w;
     std::mt19937_64 toeval;
+    TTestKlok klok;
+    QTemporaryDir map;
     QList<QWidget*> besturingen;
     std::array<QLineEdit*, 10> velden{};
     std::array<QString, 10> vorigeAntwoorden;
@@ -87,7 +103,8 @@ QString TAap::Stap() {
             doelGeklikt = true;
         }
         QTest::mouseClick(doel, Qt::LeftButton, {}, doelPlek);
-        return QStringLiteral("klik %1 (%2,%3)").arg(doel->objectName()).arg(doelPlek.x()).arg(doelPlek.y());
+        return QStringLiteral("klik %1 (%2,%3)").arg(doel->objectName()).arg(doelPlek.x()).arg(doelPlek.y()) +
+               SluitDialoog();
     }
     if (soort < 62) {
         if (!focus) return QStringLiteral("typ (geen focus)");
@@ -109,16 +126,76 @@ QString TAap::Stap() {
         QTest::keyClick(focus, toets);
         return QStringLiteral("toets %1 in %2").arg(QKeySequence(toets).toString(), focus->objectName());
     }
-    if (soort < 97) {
+    if (soort < 92) {
         QWidget* b = ZichtbareBesturing();
         QTest::mouseMove(b, QPoint(Getal(qMax(1, b->width())), Getal(qMax(1, b->height()))));
         return QStringLiteral("beweeg over %1").arg(b->objectName());
     }
+    if (soort < 97) return Wedstrijd();
+    if (soort == 97 && Getal(20) == 0) return Printen();
     wisselVanProgramma = true;
     AnderProgramma();
     if (Getal(4) != 0) TerugNaar(w);
     wisselVanProgramma = false;
     return QStringLiteral("ander programma");
+}
+
+// Time passes on the test clock and the one-second timer ticks, as it does while it runs; or a
+// competition is set up and started.
+QString TAap::Wedstrijd() {
+    auto* timer = w.findChild<QTimer*>(QStringLiteral("Timer1"));
+    if (timer->isActive()) {
+        const int seconden = Getal(3) == 0 ? Getal(90) : 1;
+        klok.Verstrijk(std::chrono::seconds(seconden));
+        if (Getal(10) == 0) klok.VerzetNu(std::chrono::hours(Getal(2) == 0 ? 1 : -1));
+        w.Timer1Timer();
+        return QStringLiteral("tik na %1 s").arg(seconden);
+    }
+    auto* start = Zoek<QPushButton>(w, "Startknop");
+    if (start->isVisible() && start->isEnabled() && w.isActiveWindow()) {
+        doelVanStap = nullptr;
+        QTest::mouseClick(start, Qt::LeftButton);
+        return QStringLiteral("START");
+    }
+    auto* minuten = Zoek<QLineEdit>(w, "TimerMinuten");
+    if (!minuten->isEnabled() || !w.isActiveWindow()) return QStringLiteral("wedstrijd (niet mogelijk)");
+    QTest::mouseClick(minuten, Qt::LeftButton);
+    Typ(minuten, QString::number(1 + Getal(3)));
+    QTest::keyClick(minuten, Qt::Key_Return);
+    return QStringLiteral("minuten ingesteld");
+}
+
+// The printer picture, then the print dialog closed one of three ways.
+QString TAap::Printen() {
+    auto* printer = Zoek(w, "Image3");
+    if (!printer->isVisible() || !printer->isEnabled() || !w.isActiveWindow())
+        return QStringLiteral("printen (niet mogelijk)");
+    QTest::mouseClick(printer, Qt::LeftButton);
+    return QStringLiteral("printen") + SluitDialoog();
+}
+
+// A print dialog that the last click opened is closed with OK, Esc or otherwise.
+QString TAap::SluitDialoog() {
+    TPrintDialoog1* d = nullptr;
+    for (QWidget* t : QApplication::topLevelWidgets())
+        if (auto* kandidaat = qobject_cast<TPrintDialoog1*>(t); kandidaat && kandidaat->isVisible())
+            d = kandidaat;
+    if (!d) return {};
+    if (!QTest::qWaitFor([d] { return d->isActiveWindow(); }, 2000))
+        return QStringLiteral(", de dialoog werd niet actief");
+    if (Getal(2) == 0) QTest::mouseClick(d->findChild<QCheckBox*>("CheckBox1"), Qt::LeftButton);
+    const int manier = Getal(3);
+    if (manier == 0)
+        QTest::keyClick(d->findChild<QLineEdit*>("Edit1"), Qt::Key_Return);
+    else if (manier == 1)
+        QTest::keyClick(d->findChild<QLineEdit*>("Edit1"), Qt::Key_Escape);
+    else
+        d->close();
+    nieuweSet = true; // the main window draws a fresh set on its return
+    doelVanStap = nullptr;
+    if (!QTest::qWaitFor([this] { return w.isActiveWindow(); }, 2000))
+        return QStringLiteral(", het hoofdvenster werd niet actief");
+    return QStringLiteral(", dialoog gesloten met %1").arg(manier == 0 ? "OK" : manier == 1 ? "Esc" : "sluiten");
 }
 
 QString TAap::Controleer() const {
@@ -172,8 +249,18 @@ QString TAap::Controleer() const {
             fouten << QStringLiteral("answer %1 went from \"%2\" to \"%3\"").arg(k + 1).arg(oud, nu);
     }
 
-    for (QWidget* t : QApplication::topLevelWidgets())
+    for (QWidget* t : QApplication::topLevelWidgets()) {
         if (t->isVisible() && qobject_cast<QMessageBox*>(t)) fouten << "a message box is shown";
+        if (t->isVisible() && qobject_cast<TPrintDialoog1*>(t)) fouten << "the print dialog stayed";
+    }
+    if (!w.isEnabled()) fouten << "the main window stayed disabled";
+    auto* timer = w.findChild<QTimer*>(QStringLiteral("Timer1"));
+    // The timer runs only while a countdown does (RESET stops it at its next tick).
+    if (timer->isActive() != w.Wedstrijd().Loopt())
+        fouten << QStringLiteral("the timer %1 while the countdown %2")
+                      .arg(timer->isActive() ? "runs" : "stands", w.Wedstrijd().Loopt() ? "runs" : "stands");
+    if (Zoek(w, "KlokVenster")->isVisible() && !afgelopen && !timer->isActive())
+        fouten << QStringLiteral("the clock shows without a countdown");
     return fouten.join("; ");
 }
 
@@ -195,8 +282,15 @@ void TstAap::wandeling() {
     auto w = Start();
     TAap aap(*w, zaad);
     std::deque<QString> verloop;
+    QMap<QString, int> soorten; // what the walk did, to show it reached every part
+    bool uitslagGetoond = false;
     for (int i = 0; i < stappen; ++i) {
         verloop.push_back(aap.Stap());
+        soorten[verloop.back().section(QLatin1Char(' '), 0, 0).remove(QLatin1Char(','))]++;
+        if (verloop.back().contains(QStringLiteral("dialoog gesloten"))) soorten["dialoog"]++;
+        const bool uitslag = Zoek(*w, "Panel3")->isVisible();
+        if (uitslag && !uitslagGetoond) soorten["uitslag"]++;
+        uitslagGetoond = uitslag;
         if (verloop.size() > 40) verloop.pop_front();
         if (const QString fout = aap.Controleer(); !fout.isEmpty()) {
             qWarning().noquote() << "seed" << zaad << "failed at step" << i << ":" << fout;
@@ -204,6 +298,10 @@ void TstAap::wandeling() {
             QFAIL(qPrintable(fout));
         }
     }
+    QStringList telling;
+    for (auto it = soorten.cbegin(); it != soorten.cend(); ++it)
+        telling << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
+    qInfo().noquote() << "seed" << zaad << "walked" << stappen << "events:" << telling.join(", ");
 }
 
 QTEST_MAIN(TstAap)
