@@ -614,6 +614,8 @@ void TForm1::StartknopClick() {
     rijen[0].Result->setFocus(Qt::OtherFocusReason);
     wedstrijd.Start(*klok, LeesGeheelGetal(Tekst(TimerMinuten.veld->text())).value_or(0));
     Startknop->hide();
+    // The whole time at once, rather than what was left of an earlier competition.
+    KlokVenster->setText(KlokTekst(wedstrijd.Resterend(*klok), QLocale()));
     KlokVenster->show();
     Timer1->start();
     OKKnop1->show();

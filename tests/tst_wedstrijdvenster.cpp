@@ -106,6 +106,7 @@ void TstWedstrijdVenster::start() {
     Klik(Zoek(*w, "Startknop"));
     QVERIFY(!Zoek(*w, "Startknop")->isVisible());
     QVERIFY(Zoek(*w, "KlokVenster")->isVisible());
+    QCOMPARE(Tekst(*w, "KlokVenster"), KlokTekst(std::chrono::minutes(3), QLocale()));
     QVERIFY(Zoek(*w, "OKKnop1")->isVisible());
     QVERIFY(!Zoek(*w, "Panel3")->isVisible());
     QVERIFY(!Zoek(*w, "Instellingen")->isEnabled());
