@@ -82,7 +82,7 @@ void TstOefenMaker::bereik() {
 }
 
 // A generator drawing exercises makes exactly the draws that a second one, seeded alike and
-// called by hand in the specified order, makes.
+// called by hand in the drill's order (range, sign, range, sign), makes.
 void TstOefenMaker::trekVolgorde_data() {
     QTest::addColumn<bool>("variabel");
     QTest::addColumn<bool>("onderliggend");
