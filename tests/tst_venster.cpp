@@ -24,6 +24,8 @@ private slots:
     void anderProgrammaBewaartAntwoorden();
     void contextmenuBewaartDeReeks();
     void stopBeeldSluit();
+    void infoVlakToontVolleTeksten();
+    void pictogrammenZijnGetekend();
 };
 
 void TstVenster::opstart() {
@@ -286,6 +288,39 @@ void TstVenster::stopBeeldSluit() {
     auto w = Start();
     Klik(Zoek(*w, "Image4"));
     QVERIFY(!w->isVisible());
+}
+
+// The panel's labels are sized only when it opens; then every text fits in full.
+void TstVenster::infoVlakToontVolleTeksten() {
+    auto w = Start();
+    Klik(Zoek(*w, "Image1"));
+    QVERIFY(Zoek(*w, "Info")->isVisible());
+    for (const char* naam : {"Label42", "Label43", "Label44", "Label46"}) {
+        auto* l = Zoek<QLabel>(*w, naam);
+        const QFontMetrics maat(l->font());
+        QVERIFY2(l->width() >= maat.horizontalAdvance(l->text()), naam);
+        QVERIFY2(l->height() >= maat.height(), naam);
+    }
+    Klik(Zoek(*w, "OKKnop"));
+    QVERIFY(!Zoek(*w, "Info")->isVisible());
+    // A second opening keeps them as they are.
+    const QRect plaats = Zoek(*w, "Label43")->geometry();
+    Klik(Zoek(*w, "Image1"));
+    QCOMPARE(Zoek(*w, "Label43")->geometry(), plaats);
+}
+
+// The window icon and the OK button's check mark are drawn from our pictures, not left empty.
+void TstVenster::pictogrammenZijnGetekend() {
+    auto w = Start();
+    auto getekend = [](const QIcon& pictogram, int maat) {
+        const QImage beeld = pictogram.pixmap(maat).toImage();
+        for (int y = 0; y < beeld.height(); ++y)
+            for (int x = 0; x < beeld.width(); ++x)
+                if (qAlpha(beeld.pixel(x, y)) > 0) return true;
+        return false;
+    };
+    QVERIFY(getekend(w->windowIcon(), 64));
+    QVERIFY(getekend(Zoek<QPushButton>(*w, "OKKnop")->icon(), 18));
 }
 
 QTEST_MAIN(TstVenster)
