@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QSvgRenderer>
@@ -70,7 +71,14 @@ TPaneel::TPaneel(QWidget* ouder, const QString& naam, QRect plaats, const QColor
     ZetAchtergrond(this, achtergrond);
 }
 
-void TPaneel::paintEvent(QPaintEvent*) {
+void TPaneel::paintEvent(QPaintEvent* e) {
+    // Border and bevel lie along the edges. A repaint inside them, such as the caret blinking in a
+    // field on the panel, has nothing of ours to draw: skipping it keeps an idle window as cheap as
+    // a bare one.
+    const int lijn = binnen_ != Bevel::Geen && bevelBreedte_ > 0 ? (bevelBreedte_ > 2 ? 2 : 1) : 0;
+    const int rand = (rand_ ? 1 : 0) + binnenRand_ + lijn;
+    if (titel_.isEmpty() && rect().adjusted(rand, rand, -rand, -rand).contains(e->rect())) return;
+
     QPainter p(this);
     QRect r = rect();
     if (!titel_.isEmpty()) p.drawText(r, Qt::AlignCenter, titel_);
@@ -82,7 +90,7 @@ void TPaneel::paintEvent(QPaintEvent*) {
     // The bevel sits inside the inner border; both use the palette's light and dark shades.
     r.adjust(binnenRand_, binnenRand_, -binnenRand_, -binnenRand_);
     if (binnen_ != Bevel::Geen && bevelBreedte_ > 0)
-        qDrawShadePanel(&p, r, palette(), binnen_ == Bevel::Verlaagd, bevelBreedte_ > 2 ? 2 : 1);
+        qDrawShadePanel(&p, r, palette(), binnen_ == Bevel::Verlaagd, lijn);
 }
 
 QLabel* MaakLabel(QWidget* ouder, const QString& naam, QPoint plaats, const QString& tekst) {
