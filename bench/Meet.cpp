@@ -426,8 +426,9 @@ int main(int argc, char* argv[]) {
     const std::string belastingNa = Belasting();
 
     // ---- Report ----
-    const std::string paren = std::to_string(o.startParen) + " pairs";
-    const std::string rustParen = std::to_string(o.rustParen) + " pairs";
+    auto tal = [](int n) { return std::to_string(n) + (n == 1 ? " pair" : " pairs"); };
+    const std::string paren = tal(o.startParen);
+    const std::string rustParen = tal(o.rustParen);
     const std::string rust = Getal(o.rustSeconden, 0) + " s";
     std::printf("Quorbel against a bare Qt window%s: start-up %s, idle %s of %s, reactions "
                 "median of %d; load average before %s, after %s\n\n",
