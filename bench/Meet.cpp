@@ -223,7 +223,8 @@ TStart MeetStart(const std::string& programma) {
 }
 
 struct TRust {
-    double cpuMs;
+    double cpuMs;       // the whole interval
+    double gewoonCpuMs; // the median second, times the seconds of the interval
     double wissels;
     std::map<std::string, long> timers;
 };
@@ -242,13 +243,26 @@ TRust MeetRust(const std::string& programma, const TOpties& o) {
     TKind kind(programma, {"rust"}, true);
     kind.Verwacht("gereed", 30);
     Slaap(o.rustAanloop);
+    // Read once a second as well. Now and then this virtual machine charges a process tens of
+    // milliseconds in one second: the hypervisor took the CPU away while it ran (the steal count
+    // in /proc/stat rises with it). It strikes either window at random; the median second does not
+    // see it.
+    const int stappen = std::max(1, static_cast<int>(std::lround(o.rustSeconden)));
     const TVerbruik voor = Verbruik(kind.Pid());
-    Slaap(o.rustSeconden);
-    const TVerbruik na = Verbruik(kind.Pid());
+    const long long begin = MonotoonNs();
+    TVerbruik na = voor;
+    std::vector<double> perStap;
+    for (int i = 1; i <= stappen; ++i) {
+        const long long moment = begin + static_cast<long long>(o.rustSeconden * 1e9 * i / stappen);
+        Slaap(static_cast<double>(std::max(0LL, moment - MonotoonNs())) / 1e9);
+        const TVerbruik nu = Verbruik(kind.Pid());
+        perStap.push_back(static_cast<double>(nu.cpuNs - na.cpuNs) / 1e6);
+        na = nu;
+    }
     kind.SluitInvoer();
     const std::string timers = kind.Verwacht("timers", 10);
     kind.Einde(10);
-    return {static_cast<double>(na.cpuNs - voor.cpuNs) / 1e6,
+    return {static_cast<double>(na.cpuNs - voor.cpuNs) / 1e6, Mediaan(perStap) * stappen,
             static_cast<double>(na.wissels - voor.wissels), LeesTimers(timers)};
 }
 
@@ -391,13 +405,15 @@ int main(int argc, char* argv[]) {
         piekB.push_back(b.piekMiB);
     }
 
-    std::vector<double> cpuA, cpuB, wisselA, wisselB;
+    std::vector<double> cpuA, cpuB, gewoonA, gewoonB, wisselA, wisselB;
     std::map<std::string, long> timersA, timersB;
     for (int i = 0; i < o.rustParen; ++i) {
         const TRust a = MeetRust(ons, o);
         const TRust b = MeetRust(basis, o);
         cpuA.push_back(a.cpuMs);
         cpuB.push_back(b.cpuMs);
+        gewoonA.push_back(a.gewoonCpuMs);
+        gewoonB.push_back(b.gewoonCpuMs);
         wisselA.push_back(a.wissels);
         wisselB.push_back(b.wissels);
         for (const auto& [ontvanger, n] : a.timers)
@@ -448,9 +464,15 @@ int main(int argc, char* argv[]) {
         startR <= 1.10);
     const double piekR = PaarVerhouding(piekA, piekB);
     rij("peak memory (MiB)", Mediaan(piekA), Mediaan(piekB), piekR, 1, "≤ 1.10", piekR <= 1.10);
+    const double gewoonR = PaarVerhouding(gewoonA, gewoonB);
+    rij("idle " + rust + ", focus in an answer field: CPU time, median second × " +
+            std::to_string(std::max(1, static_cast<int>(std::lround(o.rustSeconden)))) + " (ms)",
+        Mediaan(gewoonA), Mediaan(gewoonB), gewoonR, 2, "≤ 1.0", gewoonR <= 1.0);
     const double cpuR = PaarVerhouding(cpuA, cpuB);
-    rij("idle " + rust + ", focus in an answer field: CPU time (ms)", Mediaan(cpuA), Mediaan(cpuB),
-        cpuR, 2, "≤ 1.0", cpuR <= 1.0);
+    std::printf(
+        "| idle %s: CPU time, whole interval, steal included (ms) | %s | %s | %s | – | – |\n",
+        rust.c_str(), Getal(Mediaan(cpuA), 2).c_str(), Getal(Mediaan(cpuB), 2).c_str(),
+        Getal(cpuR, 2).c_str());
     const double wisselR = PaarVerhouding(wisselA, wisselB);
     rij("idle " + rust + ": context switches", Mediaan(wisselA), Mediaan(wisselB), wisselR, 0,
         "≤ 1.0", wisselR <= 1.0);

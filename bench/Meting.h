@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFrame>
+#include <QHash>
 #include <QMap>
 #include <QObject>
 #include <QSocketNotifier>
@@ -82,7 +83,12 @@ protected:
             }
             break;
         case QEvent::Timer:
-            if (rustStart) ++timers[Naam(doel)];
+            // Named once per object: counting must cost next to nothing.
+            if (rustStart) {
+                auto it = timers.find(doel);
+                if (it == timers.end()) it = timers.insert(doel, {Naam(doel), 0});
+                ++it->aantal;
+            }
             break;
         default:
             break;
@@ -116,8 +122,11 @@ private:
             char buffer[64];
             if (read(0, buffer, sizeof buffer) > 0) return;
             einde->setEnabled(false);
-            QStringList delen;
+            QMap<QString, int> perNaam;
             for (auto it = timers.cbegin(); it != timers.cend(); ++it)
+                perNaam[it->naam] += it->aantal;
+            QStringList delen;
+            for (auto it = perNaam.cbegin(); it != perNaam.cend(); ++it)
                 delen << QStringLiteral("%1=%2").arg(it.key()).arg(it.value());
             std::printf("timers %s\n", qPrintable(delen.join(QLatin1Char(' '))));
             std::fflush(stdout);
@@ -132,7 +141,11 @@ private:
     bool gemeld = false;
     bool rustStart = false;
     QSocketNotifier* einde = nullptr;
-    QMap<QString, int> timers;
+    struct TTeller {
+        QString naam;
+        int aantal;
+    };
+    QHash<const QObject*, TTeller> timers;
 };
 
 } // namespace Meting
