@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFrame>
+#include <QIcon>
 #include <QString>
 
 class QLabel;
@@ -72,3 +73,6 @@ QCheckBox* MaakVinkje(QWidget* ouder, const QString& naam, QRect plaats, const Q
                       bool aan, bool tekstLinks);
 QPushButton* MaakKnop(QWidget* ouder, const QString& naam, QRect plaats, const QString& tekst);
 QWidget* MaakBeeld(QWidget* ouder, const QString& naam, QRect plaats, const QString& bestand);
+// An icon drawn once from one of our SVG pictures at the given size. Qt's own SVG icons would
+// load an icon plugin at start-up and, for the window icon, draw the picture at four sizes.
+QIcon SvgIcoon(const QString& bestand, QSize maat);

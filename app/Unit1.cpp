@@ -53,7 +53,7 @@ TForm1::TForm1(QWidget* ouder) : QWidget(ouder) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Quorbel v.6.1 (DRK)"));
-    setWindowIcon(QIcon(QStringLiteral(":/beelden/icoon.svg")));
+    setWindowIcon(SvgIcoon(QStringLiteral(":/beelden/icoon.svg"), {64, 64}));
     setFixedSize(888, 647);
     ZetAchtergrond(this, Kleur::KnopSchaduw);
     setFont(Lettertype(MsSansSerif, 13, Vet));
@@ -291,17 +291,21 @@ void TForm1::MaakInfoVlak() {
     Info->ZetTitel(QStringLiteral("Info"));
     Info->setCursor(Qt::ArrowCursor);
 
-    Label42 = MaakLabel(Info, QStringLiteral("Label42"), {58, 13},
-                        QStringLiteral("Een product van :"));
+    // The labels that size to their texts are sized when the panel opens (Image1Click): measuring
+    // them now would load three fonts that nothing on the start screen uses.
+    const auto links = Qt::AlignLeft | Qt::AlignVCenter;
+    Label42 = MaakLabel(Info, QStringLiteral("Label42"), {58, 13, 0, 0},
+                        QStringLiteral("Een product van :"), links);
     Label42->setFont(Lettertype(MsSansSerif, 13, Gewoon));
-    Label43 = MaakLabel(Info, QStringLiteral("Label43"), {176, 8},
-                        QStringLiteral("Het Quorbel-team"));
+    Label43 = MaakLabel(Info, QStringLiteral("Label43"), {176, 8, 0, 0},
+                        QStringLiteral("Het Quorbel-team"), links);
     Label43->setFont(Lettertype(MsSansSerif, 19, Vet | Cursief));
-    Label46 = MaakLabel(Info, QStringLiteral("Label46"), {161, 31},
-                        QStringLiteral("https://quorbel.example.org"));
+    Label46 = MaakLabel(Info, QStringLiteral("Label46"), {161, 31, 0, 0},
+                        QStringLiteral("https://quorbel.example.org"), links);
     Label46->setFont(Lettertype(MsSansSerif, 13, Vet | Cursief));
     ZetTekstKleur(Label46, Kleur::Wit);
-    Label44 = MaakLabel(Info, QStringLiteral("Label44"), {216, 75}, QStringLiteral("Quorbel v.6.1"));
+    Label44 = MaakLabel(Info, QStringLiteral("Label44"), {216, 75, 0, 0},
+                        QStringLiteral("Quorbel v.6.1"), links);
     Label44->setFont(Lettertype(MsSansSerif, 16, Vet | Onderstreept));
     Label45 = MaakLabel(
         Info, QStringLiteral("Label45"), {16, 99, 526, 120},
@@ -314,11 +318,10 @@ void TForm1::MaakInfoVlak() {
         Qt::AlignLeft | Qt::AlignTop);
     Label45->setWordWrap(true);
     ZetAchtergrond(Label45, Kleur::Blauw); // hides the panel's caption behind it
-    for (auto* l : {Label42, Label43, Label46, Label44}) l->adjustSize();
     Image2 = MaakBeeld(Info, QStringLiteral("Image2"), {537, 6, 33, 36},
                        QStringLiteral(":/beelden/icoon.svg"));
     OKKnop = MaakKnop(Info, QStringLiteral("OKKnop"), {270, 258, 36, 25}, QString());
-    OKKnop->setIcon(QIcon(QStringLiteral(":/beelden/vinkje.svg")));
+    OKKnop->setIcon(SvgIcoon(QStringLiteral(":/beelden/vinkje.svg"), {18, 18}));
     OKKnop->setIconSize({18, 18});
     Info->hide();
 }
@@ -684,7 +687,10 @@ void TForm1::ToonHelp(const QString& besturing) {
     if (Help->toPlainText() != regels) Help->setPlainText(regels);
 }
 
-void TForm1::Image1Click() { Info->show(); }
+void TForm1::Image1Click() {
+    for (auto* l : {Label42, Label43, Label46, Label44}) l->adjustSize();
+    Info->show();
+}
 
 void TForm1::Image3Click() {
     if (!printer) printer = std::make_unique<QPrinter>(QPrinter::HighResolution);

@@ -25,6 +25,10 @@ private slots:
     void contextmenuBewaartDeReeks();
     void klikInInactiefVenster();
     void stopBeeldSluit();
+    void infoVlakToontVolleTeksten();
+    void pictogrammenZijnGetekend();
+    void paneelDeelsHertekend_data();
+    void paneelDeelsHertekend();
 };
 
 void TstVenster::opstart() {
@@ -306,6 +310,68 @@ void TstVenster::stopBeeldSluit() {
     auto w = Start();
     Klik(Zoek(*w, "Image4"));
     QVERIFY(!w->isVisible());
+}
+
+// The panel's labels are sized only when it opens; then every text fits in full.
+void TstVenster::infoVlakToontVolleTeksten() {
+    auto w = Start();
+    Klik(Zoek(*w, "Image1"));
+    QVERIFY(Zoek(*w, "Info")->isVisible());
+    for (const char* naam : {"Label42", "Label43", "Label44", "Label46"}) {
+        auto* l = Zoek<QLabel>(*w, naam);
+        const QFontMetrics maat(l->font());
+        QVERIFY2(l->width() >= maat.horizontalAdvance(l->text()), naam);
+        QVERIFY2(l->height() >= maat.height(), naam);
+    }
+    Klik(Zoek(*w, "OKKnop"));
+    QVERIFY(!Zoek(*w, "Info")->isVisible());
+    // A second opening keeps them as they are.
+    const QRect plaats = Zoek(*w, "Label43")->geometry();
+    Klik(Zoek(*w, "Image1"));
+    QCOMPARE(Zoek(*w, "Label43")->geometry(), plaats);
+}
+
+// The window icon and the OK button's check mark are drawn from our pictures, not left empty.
+void TstVenster::pictogrammenZijnGetekend() {
+    auto w = Start();
+    auto getekend = [](const QIcon& pictogram, int maat) {
+        const QImage beeld = pictogram.pixmap(maat).toImage();
+        for (int y = 0; y < beeld.height(); ++y)
+            for (int x = 0; x < beeld.width(); ++x)
+                if (qAlpha(beeld.pixel(x, y)) > 0) return true;
+        return false;
+    };
+    QVERIFY(getekend(w->windowIcon(), 64));
+    QVERIFY(getekend(Zoek<QPushButton>(*w, "OKKnop")->icon(), 18));
+}
+
+// A panel repainted in part shows there exactly what a whole repaint shows: border and bevel
+// where the part reaches them, the plain background inside them.
+void TstVenster::paneelDeelsHertekend_data() {
+    QTest::addColumn<QString>("naam");
+    QTest::addColumn<QRect>("deel");
+    QTest::newRow("oefenvlak, binnenin") << "Panel1" << QRect(600, 200, 30, 20);
+    QTest::newRow("oefenvlak, tegen de bevel") << "Panel1" << QRect(2, 100, 20, 20);
+    QTest::newRow("oefenvlak, over de rand") << "Panel1" << QRect(0, 0, 642, 4);
+    QTest::newRow("oefenvlak, hoek rechtsonder") << "Panel1" << QRect(630, 300, 12, 14);
+    QTest::newRow("puntenvlak, tegen de bevel") << "Panel2" << QRect(7, 100, 10, 10);
+    QTest::newRow("puntenvlak, binnenin") << "Panel2" << QRect(60, 100, 10, 10);
+    QTest::newRow("uitslagvlak, tegen de bevel") << "Panel3" << QRect(827, 100, 10, 40);
+    QTest::newRow("groep, tegen de bevel") << "Groep1" << QRect(10, 70, 50, 10);
+    QTest::newRow("groep, binnenin") << "Groep1" << QRect(10, 69, 50, 10);
+}
+
+void TstVenster::paneelDeelsHertekend() {
+    QFETCH(QString, naam);
+    QFETCH(QRect, deel);
+    auto w = Start();
+    QWidget* paneel = Zoek(*w, naam);
+    QPixmap heel(paneel->size());
+    paneel->render(&heel);
+    QPixmap gedeeltelijk(paneel->size());
+    gedeeltelijk.fill(Qt::magenta);
+    paneel->render(&gedeeltelijk, deel.topLeft(), QRegion(deel));
+    QCOMPARE(gedeeltelijk.copy(deel).toImage(), heel.copy(deel).toImage());
 }
 
 QTEST_MAIN(TstVenster)
