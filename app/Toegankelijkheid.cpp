@@ -37,15 +37,8 @@ const TNaam vasteNamen[] = {
     {"OKKnop", "Info sluiten"},
 };
 
-QString TekstVan(const QWidget& venster, const QString& naam) {
-    if (auto* l = venster.findChild<QLabel*>(naam)) return l->text();
-    if (auto* e = venster.findChild<QLineEdit*>(naam)) return e->text();
-    return {};
-}
-
-void ZetNaam(QWidget& venster, const QString& besturing, const QString& naam) {
-    if (auto* w = venster.findChild<QWidget*>(besturing); w && w->accessibleName() != naam)
-        w->setAccessibleName(naam);
+void ZetNaam(QWidget& w, const QString& naam) {
+    if (w.accessibleName() != naam) w.setAccessibleName(naam);
 }
 
 } // namespace
@@ -63,28 +56,20 @@ void ZetVasteNamen(QWidget& venster) {
             w->setAccessibleName(knop->text());
     }
     for (const auto& n : vasteNamen)
-        ZetNaam(venster, QString::fromLatin1(n.besturing), QString::fromUtf8(n.naam));
+        if (auto* w = venster.findChild<QWidget*>(QString::fromLatin1(n.besturing)))
+            ZetNaam(*w, QString::fromUtf8(n.naam));
 }
 
-void WerkNamenBij(QWidget& venster) {
-    for (int k = 1; k <= 10; ++k) {
-        const QString rij = QStringLiteral("Oef%1").arg(k);
-        const QString v = TekstVan(venster, rij + QLatin1String("Term1"));
-        const QString t = TekstVan(venster, rij + QLatin1String("Term2"));
-        ZetNaam(venster, rij + QLatin1String("Result"),
-                QStringLiteral("Oefening %1: %2 maal %3").arg(k).arg(v, t));
-        const QString oordeel = TekstVan(venster, rij + QLatin1String("Kontrol"));
-        ZetNaam(venster, rij + QLatin1String("Kontrol"),
-                oordeel.isEmpty() ? QStringLiteral("Oefening %1: nog niet gecontroleerd").arg(k)
-                                  : QStringLiteral("Oefening %1: %2").arg(k).arg(oordeel.toLower()));
-    }
-    const QString punten = QStringLiteral("Behaalde punten %1 op %2")
-                               .arg(TekstVan(venster, QStringLiteral("Label6")),
-                                    TekstVan(venster, QStringLiteral("Label8")));
-    ZetNaam(venster, QStringLiteral("Label6"), punten);
-    ZetNaam(venster, QStringLiteral("Label8"),
-            QStringLiteral("Maximum punten %1").arg(TekstVan(venster, QStringLiteral("Label8"))));
-    ZetNaam(venster, QStringLiteral("Reeksteller"),
-            QStringLiteral("Oefening nr. %1 van de reeks")
-                .arg(TekstVan(venster, QStringLiteral("Reeksteller"))));
+void NoemRij(int k, const QLabel& term1, const QLabel& term2, QLineEdit& antwoord,
+             QLabel& oordeel) {
+    ZetNaam(antwoord, QStringLiteral("Oefening %1: %2 maal %3").arg(k).arg(term1.text(), term2.text()));
+    ZetNaam(oordeel, oordeel.text().isEmpty()
+                         ? QStringLiteral("Oefening %1: nog niet gecontroleerd").arg(k)
+                         : QStringLiteral("Oefening %1: %2").arg(k).arg(oordeel.text().toLower()));
+}
+
+void NoemStand(QLabel& punten, QLabel& maximum, QLabel& reeksteller) {
+    ZetNaam(punten, QStringLiteral("Behaalde punten %1 op %2").arg(punten.text(), maximum.text()));
+    ZetNaam(maximum, QStringLiteral("Maximum punten %1").arg(maximum.text()));
+    ZetNaam(reeksteller, QStringLiteral("Oefening nr. %1 van de reeks").arg(reeksteller.text()));
 }

@@ -462,7 +462,11 @@ void TForm1::ToonPunten() {
     Label6->setText(Tekst(SchrijfGeheel(reeksStand.Punten())));
     Label8->setText(Tekst(SchrijfGeheel(reeksStand.MaxPunten())));
     // Every change of exercises, verdicts or score ends here: screen readers follow it.
-    WerkNamenBij(*this);
+    for (int k = 1; k <= 10; ++k) {
+        TRij& rij = rijen[k - 1];
+        NoemRij(k, *rij.Term1, *rij.Term2, *rij.Result, *rij.Kontrol);
+    }
+    NoemStand(*Label6, *Label8, *Reeksteller);
 }
 
 void TForm1::NieuweReeks() {
