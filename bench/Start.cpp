@@ -2,8 +2,8 @@
 // drawn the ten exercises and painted them ("start"), or then stays idle until stdin closes
 // ("rust").
 
-#include "Gebeurtenissen.h"
 #include "Meting.h"
+#include "Programma.h"
 #include "Unit1.h"
 
 #include <QApplication>
@@ -14,7 +14,7 @@
 int main(int argc, char* argv[]) {
     const bool rust = argc > 1 && std::strcmp(argv[1], "rust") == 0;
     QApplication app(argc, argv);
-    const TTooltipPauze tooltips(5000);
+    const TProgramma programma;
     TForm1 venster;
     const auto* term = venster.findChild<QLabel*>(QStringLiteral("Oef1Term1"));
     Meting::TMeter meter(
