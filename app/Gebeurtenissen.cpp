@@ -3,8 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QToolTip>
@@ -16,10 +16,9 @@ TGebeurtenissen::TGebeurtenissen(QWidget* venster_) : QObject(venster_), venster
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::focusWindowChanged, this,
             &TGebeurtenissen::FocusVensterGewijzigd);
-    connect(qApp, &QGuiApplication::applicationStateChanged, this,
-            [this](Qt::ApplicationState s) {
-                if (s != Qt::ApplicationActive) terugVanEigenVenster = false;
-            });
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+        if (s != Qt::ApplicationActive) terugVanEigenVenster = false;
+    });
 }
 
 TGebeurtenissen::~TGebeurtenissen() { qApp->removeEventFilter(this); }

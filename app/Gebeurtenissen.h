@@ -68,7 +68,7 @@ private:
     Reactie activering;
     QPointer<QAbstractButton> standaardKnop, annuleerKnop;
     QList<QPointer<QWidget>> eigenVensters;
-    QPointer<QWidget> ingedrukt; // the control that got the left press of a click in progress
+    QPointer<QWidget> ingedrukt;    // the control that got the left press of a click in progress
     QPointer<QWidget> laatsteFocus; // the control whose focus gain was last reported
     bool eersteActivering = true;
     bool terugVanEigenVenster = false;

@@ -16,12 +16,12 @@ class QWidget;
 
 // The classic desktop palette, for the system colours the window names.
 namespace Kleur {
-inline const QColor KnopSchaduw{128, 128, 128};   // button shadow
-inline const QColor KnopTekst{0, 0, 0};           // button text
-inline const QColor ActieveRand{192, 192, 192};   // active border
+inline const QColor KnopSchaduw{128, 128, 128};    // button shadow
+inline const QColor KnopTekst{0, 0, 0};            // button text
+inline const QColor ActieveRand{192, 192, 192};    // active border
 inline const QColor InactieveTitel{128, 128, 128}; // inactive caption
-inline const QColor Bureaublad{58, 110, 165};     // desktop background
-inline const QColor GrijzeTekst{128, 128, 128};   // grey text
+inline const QColor Bureaublad{58, 110, 165};      // desktop background
+inline const QColor GrijzeTekst{128, 128, 128};    // grey text
 inline const QColor Grijs{128, 128, 128};
 inline const QColor Zilver{192, 192, 192};
 inline const QColor Zwart{0, 0, 0};
@@ -50,8 +50,8 @@ void ZetAchtergrond(QWidget* w, const QColor& kleur);
 class TPaneel : public QFrame {
 public:
     enum class Bevel { Geen, Verhoogd, Verlaagd };
-    TPaneel(QWidget* ouder, const QString& naam, QRect plaats, const QColor& achtergrond,
-            bool rand, Bevel binnen, int bevelBreedte, int binnenRand = 0);
+    TPaneel(QWidget* ouder, const QString& naam, QRect plaats, const QColor& achtergrond, bool rand,
+            Bevel binnen, int bevelBreedte, int binnenRand = 0);
     void ZetTitel(const QString& titel) { titel_ = titel; }
 
 protected:

@@ -50,8 +50,10 @@ void ZetVasteNamen(QWidget& venster) {
         QStringList beschrijving;
         if (const QString tip = Tooltip(naam); !tip.isEmpty()) beschrijving << tip;
         if (const QString help = HelpTekst(naam); !help.isEmpty())
-            beschrijving << help.split(QLatin1Char('\r'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
-        if (!beschrijving.isEmpty()) w->setAccessibleDescription(beschrijving.join(QLatin1Char(' ')));
+            beschrijving
+                << help.split(QLatin1Char('\r'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+        if (!beschrijving.isEmpty())
+            w->setAccessibleDescription(beschrijving.join(QLatin1Char(' ')));
         if (auto* knop = qobject_cast<QAbstractButton*>(w); knop && !knop->text().isEmpty())
             w->setAccessibleName(knop->text());
     }
@@ -62,7 +64,8 @@ void ZetVasteNamen(QWidget& venster) {
 
 void NoemRij(int k, const QLabel& term1, const QLabel& term2, QLineEdit& antwoord,
              QLabel& oordeel) {
-    ZetNaam(antwoord, QStringLiteral("Oefening %1: %2 maal %3").arg(k).arg(term1.text(), term2.text()));
+    ZetNaam(antwoord,
+            QStringLiteral("Oefening %1: %2 maal %3").arg(k).arg(term1.text(), term2.text()));
     ZetNaam(oordeel, oordeel.text().isEmpty()
                          ? QStringLiteral("Oefening %1: nog niet gecontroleerd").arg(k)
                          : QStringLiteral("Oefening %1: %2").arg(k).arg(oordeel.text().toLower()));

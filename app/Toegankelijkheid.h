@@ -12,7 +12,6 @@ class QWidget;
 void ZetVasteNamen(QWidget& venster);
 
 // Names that follow the window's state: the exercise of answer field k and its verdict ...
-void NoemRij(int k, const QLabel& term1, const QLabel& term2, QLineEdit& antwoord,
-             QLabel& oordeel);
+void NoemRij(int k, const QLabel& term1, const QLabel& term2, QLineEdit& antwoord, QLabel& oordeel);
 // ... and the score and the series number.
 void NoemStand(QLabel& punten, QLabel& maximum, QLabel& reeksteller);

@@ -95,12 +95,13 @@ void TForm1::MaakInstellingen() {
     auto* g = Instellingen;
     Label1 = MaakLabel(g, QStringLiteral("Label1"), {94, 16}, QStringLiteral(" Max. tafel  :"));
     MaxTerm1 = {MaakVeld(g, QStringLiteral("MaxTerm1"), {181, 16, 57, 17}, "10", 6), "10"};
-    Label3 = MaakLabel(g, QStringLiteral("Label3"), {12, 40},
-                       QStringLiteral("Max. vermenigvuldiger :"));
+    Label3 =
+        MaakLabel(g, QStringLiteral("Label3"), {12, 40}, QStringLiteral("Max. vermenigvuldiger :"));
     MaxTerm2 = {MaakVeld(g, QStringLiteral("MaxTerm2"), {180, 40, 58, 17}, "10", 6), "10"};
     Label4 = MaakLabel(g, QStringLiteral("Label4"), {61, 64}, QStringLiteral("Timer (minuten) :"));
     TimerMinuten = {MaakVeld(g, QStringLiteral("TimerMinuten"), {179, 64, 59, 17}, "0", 3), "0"};
-    for (auto* v : {MaxTerm1.veld, MaxTerm2.veld, TimerMinuten.veld}) ZetTekstKleur(v, Kleur::Zwart);
+    for (auto* v : {MaxTerm1.veld, MaxTerm2.veld, TimerMinuten.veld})
+        ZetTekstKleur(v, Kleur::Zwart);
 
     auto* kader = new QFrame(g);
     kader->setObjectName(QStringLiteral("RadioGroup1"));
@@ -134,14 +135,15 @@ void TForm1::MaakInstellingen() {
 void TForm1::MaakBovenbalk() {
     Image4 = MaakBeeld(this, QStringLiteral("Image4"), {26, 104, 57, 25},
                        QStringLiteral(":/beelden/stop.svg"));
-    Label36 = MaakLabel(this, QStringLiteral("Label36"), {152, 109},
-                        QStringLiteral("Oefening nr. : :"));
+    Label36 =
+        MaakLabel(this, QStringLiteral("Label36"), {152, 109}, QStringLiteral("Oefening nr. : :"));
     Reeksteller = MaakLabel(this, QStringLiteral("Reeksteller"), {256, 105}, QStringLiteral("1"));
     Reeksteller->setFont(Lettertype(MsSansSerif, 19, Vet));
     ZetAchtergrond(Reeksteller, Kleur::Geel);
     Reeksteller->adjustSize();
 
-    OKKnop1 = MaakKnop(this, QStringLiteral("OKKnop1"), {353, 107, 62, 23}, QStringLiteral("RESET"));
+    OKKnop1 =
+        MaakKnop(this, QStringLiteral("OKKnop1"), {353, 107, 62, 23}, QStringLiteral("RESET"));
     OKKnop1->setFont(Lettertype(MsSansSerif, 13, Vet | Cursief));
     ZetTekstKleur(OKKnop1, Kleur::Groen);
     OKKnop1->hide();
@@ -153,8 +155,8 @@ void TForm1::MaakBovenbalk() {
     ZetAchtergrond(KlokVenster, Kleur::KnopTekst);
     KlokVenster->hide();
 
-    Startknop = MaakKnop(this, QStringLiteral("Startknop"), {431, 107, 62, 22},
-                         QStringLiteral("START"));
+    Startknop =
+        MaakKnop(this, QStringLiteral("Startknop"), {431, 107, 62, 22}, QStringLiteral("START"));
     Startknop->setFont(Lettertype(MsSansSerif, 13, Vet));
     ZetTekstKleur(Startknop, Kleur::Groen);
     Startknop->hide();
@@ -193,9 +195,9 @@ void TForm1::MaakOefenVlak() {
                               QStringLiteral("00000000000000000000"), 20);
         rij.Result->setFocusPolicy(Qt::StrongFocus);
         rij.Result->setCursor(Qt::ArrowCursor);
-        rij.Kontrol = MaakLabel(Panel1, RijNaam(k, "Kontrol"),
-                                {549, p.oordeel, 68, k == 5 ? 18 : 16}, QString(),
-                                Qt::AlignLeft | Qt::AlignTop);
+        rij.Kontrol =
+            MaakLabel(Panel1, RijNaam(k, "Kontrol"), {549, p.oordeel, 68, k == 5 ? 18 : 16},
+                      QString(), Qt::AlignLeft | Qt::AlignTop);
         if (vorigVeld) setTabOrder(vorigVeld, rij.Result);
         vorigVeld = rij.Result;
     }
@@ -205,15 +207,15 @@ void TForm1::MaakPuntenVlak() {
     Panel2 = new TPaneel(this, QStringLiteral("Panel2"), {687, 134, 177, 313},
                          Kleur::InactieveTitel, true, TPaneel::Bevel::Verlaagd, 5, 5);
     const auto kop = Lettertype(MsSansSerif, 13, Vet | Cursief);
-    Label41 = MaakLabel(Panel2, QStringLiteral("Label41"), {24, 28},
-                        QStringLiteral("Behaalde punten"));
-    Label6 = MaakLabel(Panel2, QStringLiteral("Label6"), {35, 66, 105, 37}, QString(),
-                       Qt::AlignCenter);
+    Label41 =
+        MaakLabel(Panel2, QStringLiteral("Label41"), {24, 28}, QStringLiteral("Behaalde punten"));
+    Label6 =
+        MaakLabel(Panel2, QStringLiteral("Label6"), {35, 66, 105, 37}, QString(), Qt::AlignCenter);
     Label14 = MaakLabel(Panel2, QStringLiteral("Label14"), {72, 135}, QStringLiteral("OP"));
-    Label8 = MaakLabel(Panel2, QStringLiteral("Label8"), {35, 197, 105, 37}, QString(),
-                       Qt::AlignCenter);
-    Label40 = MaakLabel(Panel2, QStringLiteral("Label40"), {26, 260},
-                        QStringLiteral("Maximum punten"));
+    Label8 =
+        MaakLabel(Panel2, QStringLiteral("Label8"), {35, 197, 105, 37}, QString(), Qt::AlignCenter);
+    Label40 =
+        MaakLabel(Panel2, QStringLiteral("Label40"), {26, 260}, QStringLiteral("Maximum punten"));
     for (auto* l : {Label41, Label40}) {
         l->setFont(kop);
         ZetTekstKleur(l, Kleur::Marine);
@@ -278,7 +280,8 @@ void TForm1::MaakUitslagVlak() {
     ZetTekstKleur(Label51, Kleur::Limoen);
     Label52->setFont(groot);
     ZetTekstKleur(Label52, Kleur::Wit);
-    for (auto* l : {Label50, Label52}) l->adjustSize();
+    for (auto* l : {Label50, Label52})
+        l->adjustSize();
     Panel3->setCursor(Qt::ForbiddenCursor);
     Panel3->hide();
 }
@@ -332,7 +335,8 @@ void TForm1::KoppelGebeurtenissen() {
     // buttons, check boxes and settings fields take the focus on a click.
     for (auto* w : findChildren<QWidget*>()) {
         g.Besturing(w);
-        if (qobject_cast<QPushButton*>(w) || qobject_cast<QCheckBox*>(w) || w->inherits("QSvgWidget"))
+        if (qobject_cast<QPushButton*>(w) || qobject_cast<QCheckBox*>(w) ||
+            w->inherits("QSvgWidget"))
             w->setCursor(Qt::ArrowCursor);
         if (qobject_cast<QPushButton*>(w) || qobject_cast<QCheckBox*>(w))
             w->setFocusPolicy(Qt::ClickFocus);
@@ -583,9 +587,9 @@ void TForm1::PositiefNegatiefClick() { TekenClick(PositiefNegatief); }
 
 void TForm1::KlassiekTafelenClick() {
     const bool klassiek = KlassiekTafelen->isChecked();
-    for (QWidget* w : std::initializer_list<QWidget*>{Positief, Negatief, PositiefNegatief,
-                                                      VariabeleVermenigvuldiger, MaxTerm2.veld,
-                                                      Label3})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Positief, Negatief, PositiefNegatief,
+                                         VariabeleVermenigvuldiger, MaxTerm2.veld, Label3})
         w->setVisible(!klassiek);
     OnderliggendeTafels->setVisible(!klassiek && VariabeleVermenigvuldiger->isChecked());
     if (klassiek) oefenMaker.HerstartKlassiek();
@@ -656,7 +660,8 @@ void TForm1::BeeindigWedstrijd() {
     Kontroleer->hide();
     ControleerAlles();
     std::array<std::string, 10> antwoorden;
-    for (std::size_t i = 0; i < rijen.size(); ++i) antwoorden[i] = Tekst(rijen[i].Result->text());
+    for (std::size_t i = 0; i < rijen.size(); ++i)
+        antwoorden[i] = Tekst(rijen[i].Result->text());
     const TUitslag uitslag = SluitWedstrijdAf(reeksStand, antwoorden);
     Label48->setText(Tekst(uitslag.Punten));
     Label48->adjustSize();
@@ -692,7 +697,8 @@ void TForm1::ToonHelp(const QString& besturing) {
 }
 
 void TForm1::Image1Click() {
-    for (auto* l : {Label42, Label43, Label46, Label44}) l->adjustSize();
+    for (auto* l : {Label42, Label43, Label46, Label44})
+        l->adjustSize();
     Info->show();
 }
 

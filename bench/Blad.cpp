@@ -63,7 +63,9 @@ long long Basis(const QString& tekst1, const QString& tekst2, const QString& bes
 
 QString Tekst(const std::vector<std::string>& lijnen) {
     QString t;
-    for (const auto& l : lijnen) t += QString::fromStdString(l).replace(QLatin1Char('\r'), QLatin1Char('\n')) + QLatin1Char('\n');
+    for (const auto& l : lijnen)
+        t += QString::fromStdString(l).replace(QLatin1Char('\r'), QLatin1Char('\n')) +
+             QLatin1Char('\n');
     return t;
 }
 

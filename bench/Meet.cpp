@@ -336,9 +336,7 @@ std::string Getal(double w, int decimalen) {
     return tekst;
 }
 
-std::string JaNee(bool ja) {
-    return ja ? "yes" : "**no**";
-}
+std::string JaNee(bool ja) { return ja ? "yes" : "**no**"; }
 
 std::string Belasting() {
     std::ifstream in("/proc/loadavg");

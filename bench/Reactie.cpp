@@ -30,9 +30,7 @@ template <class T> T* Zoek(const QWidget& venster, const QString& naam) {
     return w;
 }
 
-void LaatQtWerken() {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
+void LaatQtWerken() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 // Times `actie` n times; `voorbereiding` runs before each call and `controle` after it, both
 // outside the timed region. A failed check ends the program: a figure for an action that did

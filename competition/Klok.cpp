@@ -34,9 +34,7 @@ double TSysteemKlok::Nu() const {
            static_cast<double>(tijdVanDag.count()) / msPerDag;
 }
 
-TKlok::TTijdpunt TSysteemKlok::Monotoon() const {
-    return std::chrono::steady_clock::now();
-}
+TKlok::TTijdpunt TSysteemKlok::Monotoon() const { return std::chrono::steady_clock::now(); }
 
 void TTestKlok::Verstrijk(std::chrono::nanoseconds duur) {
     if (duur < std::chrono::nanoseconds::zero()) return; // monotonic time never runs back
@@ -44,6 +42,4 @@ void TTestKlok::Verstrijk(std::chrono::nanoseconds duur) {
     nu += Dagen(duur);
 }
 
-void TTestKlok::VerzetNu(std::chrono::milliseconds sprong) {
-    nu += Dagen(sprong);
-}
+void TTestKlok::VerzetNu(std::chrono::milliseconds sprong) { nu += Dagen(sprong); }

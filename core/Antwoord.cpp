@@ -19,8 +19,10 @@ std::string EerstePuntWordtKomma(std::string_view tekst) {
 } // namespace
 
 std::string Trim(std::string_view tekst) {
-    while (!tekst.empty() && IsBlanco(tekst.front())) tekst.remove_prefix(1);
-    while (!tekst.empty() && IsBlanco(tekst.back())) tekst.remove_suffix(1);
+    while (!tekst.empty() && IsBlanco(tekst.front()))
+        tekst.remove_prefix(1);
+    while (!tekst.empty() && IsBlanco(tekst.back()))
+        tekst.remove_suffix(1);
     return std::string(tekst);
 }
 
@@ -29,21 +31,24 @@ std::string Schoon(std::string_view tekst) { return Trim(EerstePuntWordtKomma(te
 std::optional<long double> LeesGetal(std::string_view tekst) {
     std::size_t i = 0;
     const auto n = tekst.size();
-    while (i < n && tekst[i] == ' ') ++i;
+    while (i < n && tekst[i] == ' ')
+        ++i;
 
     bool negatief = false;
     if (i < n && (tekst[i] == '+' || tekst[i] == '-')) negatief = tekst[i++] == '-';
 
     // Mantissa: digits, optionally "," and more digits; a lone comma reads as 0.
     const auto geheelBegin = i;
-    while (i < n && IsCijfer(tekst[i])) ++i;
+    while (i < n && IsCijfer(tekst[i]))
+        ++i;
     const auto geheel = tekst.substr(geheelBegin, i - geheelBegin);
     std::string_view fractie;
     bool komma = false;
     if (i < n && tekst[i] == ',') {
         komma = true;
         const auto fractieBegin = ++i;
-        while (i < n && IsCijfer(tekst[i])) ++i;
+        while (i < n && IsCijfer(tekst[i]))
+            ++i;
         fractie = tekst.substr(fractieBegin, i - fractieBegin);
     }
     if (geheel.empty() && !komma) return std::nullopt;
@@ -60,7 +65,8 @@ std::optional<long double> LeesGetal(std::string_view tekst) {
         }
         if (expNegatief) exponent = -exponent;
     }
-    while (i < n && tekst[i] == ' ') ++i;
+    while (i < n && tekst[i] == ' ')
+        ++i;
     if (i != n) return std::nullopt;
 
     // Significant digits and the decimal exponent of the leading one, to tell an overflow from
@@ -88,9 +94,9 @@ std::optional<long double> LeesGetal(std::string_view tekst) {
         // it as a denormal, or as 0 below that. strtold rounds it so; the form has no radix
         // character, so no locale changes how it is read.
         const auto significant = cijfers.size() - eersteNietNul;
-        const std::string heel = cijfers.substr(eersteNietNul) + 'e' +
-                                 std::to_string(schaal - voorloop -
-                                                static_cast<long long>(significant));
+        const std::string heel =
+            cijfers.substr(eersteNietNul) + 'e' +
+            std::to_string(schaal - voorloop - static_cast<long long>(significant));
         waarde = std::strtold(heel.c_str(), nullptr);
     } else if (fout != std::errc{} || eind != vorm.data() + vorm.size()) {
         return std::nullopt;

@@ -28,7 +28,8 @@ std::string SchrijfReeel(long double waarde) {
         if (c != '.') cijfers += c;
     int exponent = 0;
     std::from_chars(s.data() + e + 1 + (s[e + 1] == '+'), s.data() + s.size(), exponent);
-    while (cijfers.size() > 1 && cijfers.back() == '0') cijfers.pop_back();
+    while (cijfers.size() > 1 && cijfers.back() == '0')
+        cijfers.pop_back();
 
     if (exponent >= 15 || exponent < -5) {
         uit += cijfers[0];

@@ -9,7 +9,8 @@ TOefenMaker::TOefenMaker() { Zaai(); }
 
 void TOefenMaker::Zaai() {
     const auto nu = std::chrono::system_clock::now().time_since_epoch();
-    Zaai(static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(nu).count()));
+    Zaai(static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(nu).count()));
 }
 
 void TOefenMaker::Zaai(std::uint64_t zaad) { bron.seed(zaad); }

@@ -9,8 +9,8 @@ public:
     TReeksStand() { Begin(); }
 
     void Begin();
-    void Controle(std::int32_t goed); // the last check of the current set found `goed` right
-    void Volgende();                  // commit the points and move to the next set
+    void Controle(std::int32_t goed);  // the last check of the current set found `goed` right
+    void Volgende();                   // commit the points and move to the next set
     void Onbeantwoord(std::int32_t n); // n rows never reached at the end of a competition
 
     std::int32_t ReeksNummer() const { return reeksNummer; }

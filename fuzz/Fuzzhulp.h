@@ -67,12 +67,8 @@ inline void Eis(bool geldt, const char* eigenschap, std::string_view tekst = {},
     std::abort();
 }
 
-inline bool IsBlancoRef(char c) {
-    return static_cast<unsigned char>(c) <= 32;
-}
-inline bool IsCijferRef(char c) {
-    return c >= '0' && c <= '9';
-}
+inline bool IsBlancoRef(char c) { return static_cast<unsigned char>(c) <= 32; }
+inline bool IsCijferRef(char c) { return c >= '0' && c <= '9'; }
 
 // Blanks are the bytes 0 to 32.
 inline std::string_view TrimRef(std::string_view tekst) {

@@ -20,9 +20,7 @@ std::string Opvulling(std::string_view tekst, std::size_t breedte) {
     return n >= breedte ? std::string() : std::string(2 * (breedte - n), ' ');
 }
 
-std::string Streep() {
-    return "    " + std::string(91, '_');
-}
+std::string Streep() { return "    " + std::string(91, '_'); }
 
 void VoegOefeningToe(std::string& lijn, const TOpgaveRegel& r) {
     lijn += Opvulling(r.Vermenigvuldiger, 12);

@@ -108,8 +108,8 @@ TPrintDialoog1::TPrintDialoog1(TPrintVerzoek& verzoek, QWidget* hoofdvenster)
     CheckBox1->setFont(Lettertype(QStringLiteral("MS Sans Serif"), 16, true));
     ZetKleur(CheckBox1, QPalette::WindowText, Qt::black);
 
-    OKKnop =
-        new QPushButton(QIcon(QStringLiteral(":/beelden/vinkje.svg")), QStringLiteral("OK"), Panel1);
+    OKKnop = new QPushButton(QIcon(QStringLiteral(":/beelden/vinkje.svg")), QStringLiteral("OK"),
+                             Panel1);
     OKKnop->setObjectName(QStringLiteral("OKKnop"));
     OKKnop->setGeometry(160, 199, 81, 25);
     OKKnop->setDefault(true);
@@ -194,9 +194,7 @@ void TPrintDialoog1::CancelKnopClick() {
     Sluit(QDialog::Rejected);
 }
 
-void TPrintDialoog1::reject() {
-    CancelKnopClick();
-}
+void TPrintDialoog1::reject() { CancelKnopClick(); }
 
 void TPrintDialoog1::Sluit(int uitkomst) {
     gesloten = true;

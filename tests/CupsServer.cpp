@@ -55,9 +55,7 @@ QString CupsPdfUitvoer() {
 
 TCupsServer::TCupsServer() : map(QDir::tempPath() + QStringLiteral("/quorbel-cups-XXXXXX")) {}
 
-TCupsServer::~TCupsServer() {
-    Stop();
-}
+TCupsServer::~TCupsServer() { Stop(); }
 
 QString TCupsServer::Ontbreekt() {
     if (CupsdPad().isEmpty())
@@ -216,13 +214,9 @@ QList<int> TCupsServer::LeesTaken(const QString& welke) {
     return uit;
 }
 
-QList<int> TCupsServer::Taken() {
-    return LeesTaken(QStringLiteral("all"));
-}
+QList<int> TCupsServer::Taken() { return LeesTaken(QStringLiteral("all")); }
 
-QList<int> TCupsServer::VoltooideTaken() {
-    return LeesTaken(QStringLiteral("completed"));
-}
+QList<int> TCupsServer::VoltooideTaken() { return LeesTaken(QStringLiteral("completed")); }
 
 bool TCupsServer::WachtTotVoltooid(const QList<int>& taken, int ms) {
     return cupsd && WachtOpLog(

@@ -15,9 +15,7 @@ QString PdfToText(const QString& soort, const QString& pad) {
 
 } // namespace
 
-QString PdfTekst(const QString& pad) {
-    return PdfToText(QStringLiteral("-raw"), pad);
-}
+QString PdfTekst(const QString& pad) { return PdfToText(QStringLiteral("-raw"), pad); }
 
 double WoordHoogte(const QString& pad, const QString& woord) {
     const QRegularExpression vak(QStringLiteral("yMin=\"([0-9.]+)\"[^>]*yMax=\"([0-9.]+)\">%1<")
@@ -26,9 +24,7 @@ double WoordHoogte(const QString& pad, const QString& woord) {
     return m.hasMatch() ? m.captured(2).toDouble() - m.captured(1).toDouble() : -1;
 }
 
-int PdfPaginas(const QString& tekst) {
-    return int(tekst.count(u'\f'));
-}
+int PdfPaginas(const QString& tekst) { return int(tekst.count(u'\f')); }
 
 QList<TGelezenOefening> GelezenOefeningen(const QString& tekst) {
     // Each printed line holds record i on the left and record i + 20 on the right.

@@ -26,7 +26,8 @@ public:
                 b->objectName() != "Image4") // the stop picture ends the program
                 besturingen << b;
         besturingen << &w;
-        for (int k = 1; k <= 10; ++k) velden[k - 1] = Zoek<QLineEdit>(w, Rij(k, "Result"));
+        for (int k = 1; k <= 10; ++k)
+            velden[k - 1] = Zoek<QLineEdit>(w, Rij(k, "Result"));
         QObject::connect(&w, &TForm1::OefeningenGetekend, [this] {
             nieuweSet = true;
             sindsControle = false;
@@ -83,11 +84,13 @@ QWidget* TAap::ZichtbareBesturing() {
 }
 
 QString TAap::Stap() {
-    for (int k = 0; k < 10; ++k) vorigeAntwoorden[k] = velden[k]->text();
+    for (int k = 0; k < 10; ++k)
+        vorigeAntwoorden[k] = velden[k]->text();
     doelVanStap = nullptr;
     doelGeklikt = false;
     nieuweSet = false;
-    static const QString tekens = QStringLiteral("0123456789012345678901234567890+-,.,.eE aZ\u00e9\u20ac\u0660");
+    static const QString tekens =
+        QStringLiteral("0123456789012345678901234567890+-,.,.eE aZ\u00e9\u20ac\u0660");
     const int soort = Getal(100);
     QWidget* focus = QApplication::focusWidget();
 
@@ -103,13 +106,17 @@ QString TAap::Stap() {
             doelGeklikt = true;
         }
         QTest::mouseClick(doel, Qt::LeftButton, {}, doelPlek);
-        return QStringLiteral("klik %1 (%2,%3)").arg(doel->objectName()).arg(doelPlek.x()).arg(doelPlek.y()) +
+        return QStringLiteral("klik %1 (%2,%3)")
+                   .arg(doel->objectName())
+                   .arg(doelPlek.x())
+                   .arg(doelPlek.y()) +
                SluitDialoog();
     }
     if (soort < 62) {
         if (!focus) return QStringLiteral("typ (geen focus)");
         QString getypt;
-        for (int i = 1 + Getal(4); i > 0; --i) getypt += tekens[Getal(tekens.size())];
+        for (int i = 1 + Getal(4); i > 0; --i)
+            getypt += tekens[Getal(tekens.size())];
         if (Getal(20) == 0) getypt += QChar(1 + Getal(31)); // a control character
         doelVanStap = focus;
         Typ(focus, getypt);
@@ -118,13 +125,14 @@ QString TAap::Stap() {
     if (soort < 85) {
         // Keys reach the program only while one of its windows has the focus.
         if (!focus) return QStringLiteral("toets (geen focus)");
-        const auto toets = soort < 74 ? Qt::Key_Return
+        const auto toets = soort < 74   ? Qt::Key_Return
                            : soort < 80 ? Qt::Key_Tab
                            : soort < 83 ? Qt::Key_Escape
                                         : Qt::Key_Backspace;
         doelVanStap = toets == Qt::Key_Backspace ? focus : nullptr;
         QTest::keyClick(focus, toets);
-        return QStringLiteral("toets %1 in %2").arg(QKeySequence(toets).toString(), focus->objectName());
+        return QStringLiteral("toets %1 in %2")
+            .arg(QKeySequence(toets).toString(), focus->objectName());
     }
     if (soort < 92) {
         QWidget* b = ZichtbareBesturing();
@@ -158,7 +166,8 @@ QString TAap::Wedstrijd() {
         return QStringLiteral("START");
     }
     auto* minuten = Zoek<QLineEdit>(w, "TimerMinuten");
-    if (!minuten->isEnabled() || !w.isActiveWindow()) return QStringLiteral("wedstrijd (niet mogelijk)");
+    if (!minuten->isEnabled() || !w.isActiveWindow())
+        return QStringLiteral("wedstrijd (niet mogelijk)");
     QTest::mouseClick(minuten, Qt::LeftButton);
     Typ(minuten, QString::number(1 + Getal(3)));
     QTest::keyClick(minuten, Qt::Key_Return);
@@ -195,7 +204,10 @@ QString TAap::SluitDialoog() {
     doelVanStap = nullptr;
     if (!QTest::qWaitFor([this] { return w.isActiveWindow(); }, 2000))
         return QStringLiteral(", het hoofdvenster werd niet actief");
-    return QStringLiteral(", dialoog gesloten met %1").arg(manier == 0 ? "OK" : manier == 1 ? "Esc" : "sluiten");
+    return QStringLiteral(", dialoog gesloten met %1")
+        .arg(manier == 0   ? "OK"
+             : manier == 1 ? "Esc"
+                           : "sluiten");
 }
 
 QString TAap::Controleer() const {
@@ -218,9 +230,11 @@ QString TAap::Controleer() const {
     const bool afgelopen = Zoek(w, "Panel3")->isVisible();
     if (!afgelopen) {
         if (s.MaxPunten() != 10 * s.ReeksNummer())
-            fouten << QStringLiteral("maximum %1 in set %2").arg(s.MaxPunten()).arg(s.ReeksNummer());
+            fouten
+                << QStringLiteral("maximum %1 in set %2").arg(s.MaxPunten()).arg(s.ReeksNummer());
         if (s.Punten() < s.VastePunten() || s.Punten() > s.VastePunten() + 10)
-            fouten << QStringLiteral("points %1, committed %2").arg(s.Punten()).arg(s.VastePunten());
+            fouten
+                << QStringLiteral("points %1, committed %2").arg(s.Punten()).arg(s.VastePunten());
         if (Tekst(w, "Label6") != QString::number(s.Punten()) ||
             Tekst(w, "Label8") != QString::number(s.MaxPunten()))
             fouten << QStringLiteral("score panel shows %1 / %2")
@@ -243,10 +257,11 @@ QString TAap::Controleer() const {
         const QString oud = vorigeAntwoorden[k], nu = velden[k]->text();
         if (oud == nu || nieuweSet || velden[k] == doelVanStap) continue;
         const std::string schoon = Schoon(oud.toStdString());
-        const bool opgeschoond = nu == QString::fromStdString(schoon) ||
-                                 (nu.isEmpty() && !IsGetal(schoon));
+        const bool opgeschoond =
+            nu == QString::fromStdString(schoon) || (nu.isEmpty() && !IsGetal(schoon));
         if (!opgeschoond)
-            fouten << QStringLiteral("answer %1 went from \"%2\" to \"%3\"").arg(k + 1).arg(oud, nu);
+            fouten
+                << QStringLiteral("answer %1 went from \"%2\" to \"%3\"").arg(k + 1).arg(oud, nu);
     }
 
     for (QWidget* t : QApplication::topLevelWidgets()) {
@@ -258,7 +273,8 @@ QString TAap::Controleer() const {
     // The timer runs only while a countdown does (RESET stops it at its next tick).
     if (timer->isActive() != w.Wedstrijd().Loopt())
         fouten << QStringLiteral("the timer %1 while the countdown %2")
-                      .arg(timer->isActive() ? "runs" : "stands", w.Wedstrijd().Loopt() ? "runs" : "stands");
+                      .arg(timer->isActive() ? "runs" : "stands",
+                           w.Wedstrijd().Loopt() ? "runs" : "stands");
     if (Zoek(w, "KlokVenster")->isVisible() && !afgelopen && !timer->isActive())
         fouten << QStringLiteral("the clock shows without a countdown");
     return fouten.join("; ");
@@ -294,7 +310,8 @@ void TstAap::wandeling() {
         if (verloop.size() > 40) verloop.pop_front();
         if (const QString fout = aap.Controleer(); !fout.isEmpty()) {
             qWarning().noquote() << "seed" << zaad << "failed at step" << i << ":" << fout;
-            qWarning().noquote() << "last events:\n  " + QStringList(verloop.begin(), verloop.end()).join("\n  ");
+            qWarning().noquote() << "last events:\n  " +
+                                        QStringList(verloop.begin(), verloop.end()).join("\n  ");
             QFAIL(qPrintable(fout));
         }
     }

@@ -24,7 +24,10 @@ void TstAntwoord::controleerRij_data() {
     QTest::addColumn<QString>("vermenigvuldiger");
     QTest::addColumn<QString>("tafel");
     QTest::addColumn<bool>("goed");
-    const struct { const char *naam, *a, *v, *t; bool goed; } rijen[] = {
+    const struct {
+        const char *naam, *a, *v, *t;
+        bool goed;
+    } rijen[] = {
         {"56", "56", "7", "8", true},
         {"+56", "+56", "7", "8", true},
         {"56,0", "56,0", "7", "8", true},
@@ -55,12 +58,10 @@ void TstAntwoord::controleerRij_data() {
         {"classic table with plus", "14", "2", "+7", true},
         {"two points", "1.234.5", "1", "1", false},
         {"largest product exact", "4611686018427387904", "-2147483648", "-2147483648", true},
-        {"largest product off by one", "4611686018427387905", "-2147483648", "-2147483648",
-         false},
+        {"largest product off by one", "4611686018427387905", "-2147483648", "-2147483648", false},
     };
     for (const auto& r : rijen)
-        QTest::newRow(r.naam) << QString::fromUtf8(r.a) << QString(r.v) << QString(r.t)
-                              << r.goed;
+        QTest::newRow(r.naam) << QString::fromUtf8(r.a) << QString(r.v) << QString(r.t) << r.goed;
 }
 
 void TstAntwoord::controleerRij() {
@@ -68,8 +69,8 @@ void TstAntwoord::controleerRij() {
     QFETCH(QString, vermenigvuldiger);
     QFETCH(QString, tafel);
     QFETCH(bool, goed);
-    const auto oordeel = ControleerRij(antwoord.toStdString(), vermenigvuldiger.toStdString(),
-                                       tafel.toStdString());
+    const auto oordeel =
+        ControleerRij(antwoord.toStdString(), vermenigvuldiger.toStdString(), tafel.toStdString());
     QCOMPARE(oordeel == TOordeel::Goed, goed);
 }
 
@@ -115,11 +116,17 @@ void TstAntwoord::leesAntwoord() {
 void TstAntwoord::schoon_data() {
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<QString>("schoon");
-    QTest::newRow("point to comma, trimmed") << " 12.5\t" << "12,5";
-    QTest::newRow("only the first point") << "1.234.5" << "1,234.5";
-    QTest::newRow("control characters trimmed") << QString("\x01\x1f" "7\r\n") << "7";
-    QTest::newRow("inner blanks stay") << " 5 6 " << "5 6";
-    QTest::newRow("nothing left") << " \t " << "";
+    QTest::newRow("point to comma, trimmed") << " 12.5\t"
+                                             << "12,5";
+    QTest::newRow("only the first point") << "1.234.5"
+                                          << "1,234.5";
+    QTest::newRow("control characters trimmed") << QString("\x01\x1f"
+                                                           "7\r\n")
+                                                << "7";
+    QTest::newRow("inner blanks stay") << " 5 6 "
+                                       << "5 6";
+    QTest::newRow("nothing left") << " \t "
+                                  << "";
 }
 
 void TstAntwoord::schoon() {
@@ -159,7 +166,9 @@ void TstAntwoord::leesGeheelGetal() {
 
 // Any byte string is absorbed: NUL bytes, invalid UTF-8, very long texts.
 void TstAntwoord::willekeurigeBytes() {
-    const std::string nul("5\0" "6", 3);
+    const std::string nul("5\0"
+                          "6",
+                          3);
     QVERIFY(!LeesAntwoord(nul));
     QVERIFY(!LeesGeheelGetal(nul));
     QCOMPARE(Schoon(std::string("\0 7 \0", 5)), std::string("7"));

@@ -35,9 +35,7 @@ void TstCupsDruk::initTestCase() {
     ZetLettertypeVervangers();
 }
 
-void TstCupsDruk::cleanupTestCase() {
-    server.Stop();
-}
+void TstCupsDruk::cleanupTestCase() { server.Stop(); }
 
 void TstCupsDruk::afdrukken_data() {
     QTest::addColumn<bool>("ok");

@@ -20,23 +20,39 @@ private slots:
 void TstGetaltekst::schrijfReeel_data() {
     QTest::addColumn<QString>("invoer"); // read by the number rule, so extended values fit
     QTest::addColumn<QString>("tekst");
-    QTest::newRow("zero") << "0" << "0";
-    QTest::newRow("negative zero") << "-0" << "0";
-    QTest::newRow("integer") << "56" << "56";
-    QTest::newRow("negative") << "-56" << "-56";
-    QTest::newRow("fraction") << "12,5" << "12,5";
-    QTest::newRow("percentage 13/14") << "92,8571428571428571" << "92,8571428571429";
-    QTest::newRow("rounds to 15 digits") << "0,1234567890123456" << "0,123456789012346";
-    QTest::newRow("just below 10^15") << "999999999999999" << "999999999999999";
-    QTest::newRow("10^15 is scientific") << "1000000000000000" << "1E15";
-    QTest::newRow("rounding up into scientific") << "999999999999999,7" << "1E15";
-    QTest::newRow("large product") << "4611686018427387904" << "4,61168601842739E18";
-    QTest::newRow("0,00001 is fixed") << "0,00001" << "0,00001";
-    QTest::newRow("below 0,00001") << "0,0000099" << "9,9E-6";
-    QTest::newRow("tiny negative") << "-1E-20" << "-1E-20";
+    QTest::newRow("zero") << "0"
+                          << "0";
+    QTest::newRow("negative zero") << "-0"
+                                   << "0";
+    QTest::newRow("integer") << "56"
+                             << "56";
+    QTest::newRow("negative") << "-56"
+                              << "-56";
+    QTest::newRow("fraction") << "12,5"
+                              << "12,5";
+    QTest::newRow("percentage 13/14") << "92,8571428571428571"
+                                      << "92,8571428571429";
+    QTest::newRow("rounds to 15 digits") << "0,1234567890123456"
+                                         << "0,123456789012346";
+    QTest::newRow("just below 10^15") << "999999999999999"
+                                      << "999999999999999";
+    QTest::newRow("10^15 is scientific") << "1000000000000000"
+                                         << "1E15";
+    QTest::newRow("rounding up into scientific") << "999999999999999,7"
+                                                 << "1E15";
+    QTest::newRow("large product") << "4611686018427387904"
+                                   << "4,61168601842739E18";
+    QTest::newRow("0,00001 is fixed") << "0,00001"
+                                      << "0,00001";
+    QTest::newRow("below 0,00001") << "0,0000099"
+                                   << "9,9E-6";
+    QTest::newRow("tiny negative") << "-1E-20"
+                                   << "-1E-20";
     // Below the normal range the extended format keeps fewer digits: the nearest denormal.
-    QTest::newRow("denormal keeps its value") << "1E-4940" << "9,99999999996053E-4941";
-    QTest::newRow("smallest denormal") << "3,64519953188247E-4951" << "3,64519953188247E-4951";
+    QTest::newRow("denormal keeps its value") << "1E-4940"
+                                              << "9,99999999996053E-4941";
+    QTest::newRow("smallest denormal") << "3,64519953188247E-4951"
+                                       << "3,64519953188247E-4951";
 }
 
 void TstGetaltekst::schrijfReeel() {

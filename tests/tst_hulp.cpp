@@ -48,8 +48,9 @@ private:
 void TstHulp::helpTekst_data() {
     QTest::addColumn<QString>("besturing");
     QTest::addColumn<QString>("tekst");
-    QTest::newRow("MaxTerm1") << "MaxTerm1"
-                              << "Dit is de voor deze oefening hoogste Tafel.\n(standaard is dit 10).";
+    QTest::newRow("MaxTerm1")
+        << "MaxTerm1"
+        << "Dit is de voor deze oefening hoogste Tafel.\n(standaard is dit 10).";
     QTest::newRow("Image4") << "Image4" << QString::fromUtf8("\nHet programma beëindigen.");
     QTest::newRow("Oef7Result") << "Oef7Result"
                                 << "Hier moet u de oplossing invullen.\nNiet Numerieke invoer zal "
@@ -166,8 +167,8 @@ void TstHulp::tooltip_data() {
         {"TimerMinuten", "Indien de timer moet gebruikt worden, hier het aantal minuten invullen."},
         {"KlassiekTafelen",
          "Indien aangevinkt zal de tafeloefening een klassieke (oplopende) structuur krijgen."},
-        {"VariabeleVermenigvuldiger",
-         "Uitgevinkt, zal de vermenigvuldiger in alle oefeningen dezelfde waarde blijven behouden."},
+        {"VariabeleVermenigvuldiger", "Uitgevinkt, zal de vermenigvuldiger in alle oefeningen "
+                                      "dezelfde waarde blijven behouden."},
         {"OnderliggendeTafels",
          "Aangevinkt worden alle tafels tussen 1 en \"Max. tafel\", in de oefening gebruikt."},
         {"Oef1Term1", "Vermenigvuldiger"},
@@ -184,7 +185,8 @@ void TstHulp::tooltip_data() {
         {"Label1", ""},
         {"Oef2Kontrol", ""},
     };
-    for (const auto& r : rijen) QTest::newRow(r[0]) << r[0] << QString::fromUtf8(r[1]);
+    for (const auto& r : rijen)
+        QTest::newRow(r[0]) << r[0] << QString::fromUtf8(r[1]);
 }
 
 void TstHulp::tooltip() {
@@ -243,8 +245,8 @@ void TstHulp::enterSluitInfo() {
     QCOMPARE(v->text(), QStringLiteral("7"));
     QCOMPARE(QApplication::focusWidget(), v);
     Enter(v); // with the panel gone, Enter does the field's work again
-    QCOMPARE(QApplication::focusWidget(), veld == "MaxTerm1" ? Zoek(*w, "Oef1Result")
-                                                             : Zoek(*w, "Oef5Result"));
+    QCOMPARE(QApplication::focusWidget(),
+             veld == "MaxTerm1" ? Zoek(*w, "Oef1Result") : Zoek(*w, "Oef5Result"));
 }
 
 QTEST_MAIN(TstHulp)

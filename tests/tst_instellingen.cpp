@@ -55,7 +55,8 @@ void TstInstellingen::maxTafelMetEnter() {
     QCOMPARE(veld->text(), QStringLiteral("7"));
     QCOMPARE(QApplication::focusWidget(), Zoek(*w, Rij(1, "Result")));
     QVERIFY(IsNieuweReeks(*w));
-    for (int k = 1; k <= 10; ++k) QCOMPARE(Tekst(*w, Rij(k, "Term2")), QStringLiteral("7"));
+    for (int k = 1; k <= 10; ++k)
+        QCOMPARE(Tekst(*w, Rij(k, "Term2")), QStringLiteral("7"));
 }
 
 void TstInstellingen::zelfdeTekstGeenNieuweReeks() {
@@ -80,13 +81,27 @@ void TstInstellingen::ongeldigeInvoer_data() {
     QTest::addColumn<QString>("getypt");
     QTest::addColumn<QString>("oud");
     QTest::addColumn<bool>("metEnter");
-    QTest::newRow("letters, left") << "MaxTerm2" << "abc" << "10" << false;
-    QTest::newRow("letters, Enter") << "MaxTerm2" << "abc" << "10" << true;
-    QTest::newRow("empty, left") << "MaxTerm1" << "" << "10" << false;
-    QTest::newRow("decimal") << "MaxTerm1" << "1,5" << "10" << true;
-    QTest::newRow("only a sign") << "MaxTerm2" << "-" << "10" << false;
-    QTest::newRow("minutes empty") << "TimerMinuten" << "" << "0" << false;
-    QTest::newRow("minutes letters") << "TimerMinuten" << "x1" << "0" << false;
+    QTest::newRow("letters, left") << "MaxTerm2"
+                                   << "abc"
+                                   << "10" << false;
+    QTest::newRow("letters, Enter") << "MaxTerm2"
+                                    << "abc"
+                                    << "10" << true;
+    QTest::newRow("empty, left") << "MaxTerm1"
+                                 << ""
+                                 << "10" << false;
+    QTest::newRow("decimal") << "MaxTerm1"
+                             << "1,5"
+                             << "10" << true;
+    QTest::newRow("only a sign") << "MaxTerm2"
+                                 << "-"
+                                 << "10" << false;
+    QTest::newRow("minutes empty") << "TimerMinuten"
+                                   << ""
+                                   << "0" << false;
+    QTest::newRow("minutes letters") << "TimerMinuten"
+                                     << "x1"
+                                     << "0" << false;
 }
 
 // A field that holds no valid integer gets its old text back, and nothing else happens.
@@ -181,7 +196,8 @@ void TstInstellingen::tekensAlsEenKeuze() {
     QVERIFY(!Vak(*w, "PositiefNegatief")->isChecked());
     Klik(Vak(*w, "Positief"));
     QVERIFY(Vak(*w, "Positief")->isChecked());
-    for (int k = 1; k <= 10; ++k) QVERIFY(!Tekst(*w, Rij(k, "Term1")).startsWith('-'));
+    for (int k = 1; k <= 10; ++k)
+        QVERIFY(!Tekst(*w, Rij(k, "Term1")).startsWith('-'));
 }
 
 void TstInstellingen::gemengdeTekens() {
@@ -191,7 +207,8 @@ void TstInstellingen::gemengdeTekens() {
     for (int i = 0; i < 20; ++i) {
         Klik(Zoek(*w, "Kontroleer"));
         Klik(Zoek(*w, "VolgendeOefening"));
-        for (int k = 1; k <= 10; ++k) tafels.insert(Tekst(*w, Rij(k, "Term2")));
+        for (int k = 1; k <= 10; ++k)
+            tafels.insert(Tekst(*w, Rij(k, "Term2")));
     }
     QCOMPARE(tafels, (QSet<QString>{"10", "-10"}));
 }
@@ -203,7 +220,8 @@ void TstInstellingen::variabeleVermenigvuldiger() {
     Klik(variabel);
     QVERIFY(onder->isChecked());
     QVERIFY(!onder->isVisible());
-    for (int k = 1; k <= 10; ++k) QCOMPARE(Tekst(*w, Rij(k, "Term1")), QStringLiteral("10"));
+    for (int k = 1; k <= 10; ++k)
+        QCOMPARE(Tekst(*w, Rij(k, "Term1")), QStringLiteral("10"));
     // Classic order on and off keeps the option hidden and checked.
     Klik(Vak(*w, "KlassiekTafelen"));
     Klik(Vak(*w, "KlassiekTafelen"));
@@ -224,12 +242,13 @@ void TstInstellingen::klassiekTafelen() {
     auto w = Start();
     Klik(Vak(*w, "Negatief"));
     Klik(Vak(*w, "KlassiekTafelen"));
-    for (const char* verborgen : {"Positief", "Negatief", "PositiefNegatief",
-                                  "VariabeleVermenigvuldiger", "OnderliggendeTafels", "MaxTerm2",
-                                  "Label3"})
+    for (const char* verborgen :
+         {"Positief", "Negatief", "PositiefNegatief", "VariabeleVermenigvuldiger",
+          "OnderliggendeTafels", "MaxTerm2", "Label3"})
         QVERIFY2(!Zoek(*w, verborgen)->isVisible(), verborgen);
     QStringList verwacht;
-    for (int i = 0; i < 10; ++i) verwacht << QStringLiteral("%1 x 10").arg(i);
+    for (int i = 0; i < 10; ++i)
+        verwacht << QStringLiteral("%1 x 10").arg(i);
     QCOMPARE(Oefeningen(*w), verwacht);
     Klik(Zoek(*w, "Kontroleer"));
     Klik(Zoek(*w, "VolgendeOefening"));

@@ -33,22 +33,25 @@ void TstOefenMaker::bereik_data() {
     QTest::addColumn<int>("modus");
     QTest::addColumn<QList<int>>("grenzen"); // multiplier min, max; table min, max
     const int pos = int(TTekenModus::tmPositief), neg = int(TTekenModus::tmNegatief);
-    QTest::newRow("defaults: v x 10") << "10" << "10" << true << false << pos
-                                      << QList<int>{1, 10, 10, 10};
-    QTest::newRow("maximum multiplier 1") << "10" << "1" << true << false << pos
-                                          << QList<int>{1, 1, 10, 10};
-    QTest::newRow("variable, maximum 0") << "10" << "0" << true << false << pos
-                                         << QList<int>{1, 1, 10, 10};
-    QTest::newRow("fixed, maximum 0") << "10" << "0" << false << true << pos
-                                      << QList<int>{0, 0, 1, 10};
-    QTest::newRow("fixed multiplier, varying tables") << "5" << "3" << false << true << pos
-                                                      << QList<int>{3, 3, 1, 5};
-    QTest::newRow("only negative") << "10" << "10" << true << false << neg
-                                   << QList<int>{-10, -1, -10, -10};
-    QTest::newRow("negative maximum draws 1") << "-5" << "-5" << true << true << pos
-                                              << QList<int>{1, 1, 1, 1};
-    QTest::newRow("plus sign in field") << "+7" << "+3" << false << false << pos
-                                        << QList<int>{3, 3, 7, 7};
+    QTest::newRow("defaults: v x 10") << "10"
+                                      << "10" << true << false << pos << QList<int>{1, 10, 10, 10};
+    QTest::newRow("maximum multiplier 1")
+        << "10"
+        << "1" << true << false << pos << QList<int>{1, 1, 10, 10};
+    QTest::newRow("variable, maximum 0") << "10"
+                                         << "0" << true << false << pos << QList<int>{1, 1, 10, 10};
+    QTest::newRow("fixed, maximum 0") << "10"
+                                      << "0" << false << true << pos << QList<int>{0, 0, 1, 10};
+    QTest::newRow("fixed multiplier, varying tables")
+        << "5"
+        << "3" << false << true << pos << QList<int>{3, 3, 1, 5};
+    QTest::newRow("only negative") << "10"
+                                   << "10" << true << false << neg << QList<int>{-10, -1, -10, -10};
+    QTest::newRow("negative maximum draws 1")
+        << "-5"
+        << "-5" << true << true << pos << QList<int>{1, 1, 1, 1};
+    QTest::newRow("plus sign in field") << "+7"
+                                        << "+3" << false << false << pos << QList<int>{3, 3, 7, 7};
 }
 
 void TstOefenMaker::bereik() {

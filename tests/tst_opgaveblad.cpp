@@ -108,9 +108,7 @@ TInstellingen Klassiek7() {
     return s;
 }
 
-std::int64_t Geheel(const QString& s) {
-    return s.toLongLong();
-}
+std::int64_t Geheel(const QString& s) { return s.toLongLong(); }
 
 } // namespace
 

@@ -38,9 +38,7 @@ template <typename T> T* Zoek(QWidget* dialoog, const char* naam) {
 }
 
 // Deletes what closed dialogs left for deletion.
-void RuimOp() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+void RuimOp() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 } // namespace
 
@@ -65,9 +63,7 @@ private:
     QPointer<TPrintDialoog1> Open(TPrintVerzoek& verzoek, QWidget* hoofdvenster);
 };
 
-void TstPrintDialoog::initTestCase() {
-    ZetLettertypeVervangers();
-}
+void TstPrintDialoog::initTestCase() { ZetLettertypeVervangers(); }
 
 void TstPrintDialoog::cleanup() {
     for (auto* w : QApplication::topLevelWidgets())

@@ -29,11 +29,20 @@ void TstReeksStand::verloop() {
     for (const auto& stap : stappen.split(' ', Qt::SkipEmptyParts)) {
         const int n = stap.mid(1).toInt();
         switch (stap[0].toLatin1()) {
-        case 'c': r.Controle(n); break;
-        case 'v': r.Volgende(); break;
-        case 'o': r.Onbeantwoord(n); break;
-        case 'b': r.Begin(); break;
-        default: QFAIL("unknown step");
+        case 'c':
+            r.Controle(n);
+            break;
+        case 'v':
+            r.Volgende();
+            break;
+        case 'o':
+            r.Onbeantwoord(n);
+            break;
+        case 'b':
+            r.Begin();
+            break;
+        default:
+            QFAIL("unknown step");
         }
     }
     QCOMPARE((QList<int>{r.ReeksNummer(), r.Punten(), r.VastePunten(), r.MaxPunten()}), stand);

@@ -28,13 +28,35 @@ private slots:
 
 void TstToegankelijkheid::elkeBesturingHeeftEenNaam() {
     auto w = Start();
-    const QStringList besturingen = {
-        "Instellingen", "MaxTerm1", "MaxTerm2", "TimerMinuten", "Positief", "Negatief",
-        "PositiefNegatief", "KlassiekTafelen", "VariabeleVermenigvuldiger",
-        "OnderliggendeTafels", "Image3", "Image1", "Image4", "Reeksteller", "OKKnop1",
-        "KlokVenster", "Startknop", "Panel1", "Panel2", "VolgendeOefening", "Kontroleer", "Help",
-        "Panel3", "Info", "OKKnop", "Label6", "Label8"};
-    for (const QString& b : besturingen) QVERIFY2(!Naam(*w, b).trimmed().isEmpty(), qPrintable(b));
+    const QStringList besturingen = {"Instellingen",
+                                     "MaxTerm1",
+                                     "MaxTerm2",
+                                     "TimerMinuten",
+                                     "Positief",
+                                     "Negatief",
+                                     "PositiefNegatief",
+                                     "KlassiekTafelen",
+                                     "VariabeleVermenigvuldiger",
+                                     "OnderliggendeTafels",
+                                     "Image3",
+                                     "Image1",
+                                     "Image4",
+                                     "Reeksteller",
+                                     "OKKnop1",
+                                     "KlokVenster",
+                                     "Startknop",
+                                     "Panel1",
+                                     "Panel2",
+                                     "VolgendeOefening",
+                                     "Kontroleer",
+                                     "Help",
+                                     "Panel3",
+                                     "Info",
+                                     "OKKnop",
+                                     "Label6",
+                                     "Label8"};
+    for (const QString& b : besturingen)
+        QVERIFY2(!Naam(*w, b).trimmed().isEmpty(), qPrintable(b));
     for (int k = 1; k <= 10; ++k) {
         QVERIFY(!Naam(*w, Rij(k, "Result")).isEmpty());
         QVERIFY(!Naam(*w, Rij(k, "Kontrol")).isEmpty());
@@ -44,11 +66,16 @@ void TstToegankelijkheid::elkeBesturingHeeftEenNaam() {
 void TstToegankelijkheid::beschrijvingen_data() {
     QTest::addColumn<QString>("besturing");
     QTest::addColumn<QString>("bevat");
-    QTest::newRow("tooltip") << "Kontroleer" << "Controleer uw oefening op fouten.";
-    QTest::newRow("help text") << "Kontroleer" << "controleren op juistheid.";
-    QTest::newRow("answer field") << "Oef2Result" << "Hier moet u de oplossing invullen.";
-    QTest::newRow("picture") << "Image4" << "Stop het programma.";
-    QTest::newRow("help text only") << "Positief" << "Enkel positief :";
+    QTest::newRow("tooltip") << "Kontroleer"
+                             << "Controleer uw oefening op fouten.";
+    QTest::newRow("help text") << "Kontroleer"
+                               << "controleren op juistheid.";
+    QTest::newRow("answer field") << "Oef2Result"
+                                  << "Hier moet u de oplossing invullen.";
+    QTest::newRow("picture") << "Image4"
+                             << "Stop het programma.";
+    QTest::newRow("help text only") << "Positief"
+                                    << "Enkel positief :";
 }
 
 void TstToegankelijkheid::beschrijvingen() {

@@ -61,7 +61,11 @@ void TstVenster::besturingen_data() {
     QTest::addColumn<QString>("ouder");
     QTest::addColumn<QRect>("plaats");
     QTest::addColumn<QString>("tekst");
-    const struct { const char *naam, *ouder; QRect plaats; const char* tekst; } rijen[] = {
+    const struct {
+        const char *naam, *ouder;
+        QRect plaats;
+        const char* tekst;
+    } rijen[] = {
         {"Instellingen", "Form1", {24, 9, 841, 89}, nullptr},
         {"MaxTerm1", "Instellingen", {181, 16, 57, 17}, "10"},
         {"MaxTerm2", "Instellingen", {180, 40, 58, 17}, "10"},
@@ -138,7 +142,8 @@ void TstVenster::enterGaatRondEnControleertNiet() {
     Enter(QApplication::focusWidget());
     QCOMPARE(QApplication::focusWidget(), Zoek(*w, Rij(2, "Result")));
     // A field reached with Enter keeps its text; nothing is checked.
-    for (int i = 0; i < 9; ++i) Enter(QApplication::focusWidget());
+    for (int i = 0; i < 9; ++i)
+        Enter(QApplication::focusWidget());
     QCOMPARE(Tekst(*w, Rij(10, "Result")), QStringLiteral("7"));
     QCOMPARE(Tekst(*w, Rij(1, "Result")), QStringLiteral("3"));
     QCOMPARE(Tekst(*w, Rij(1, "Kontrol")), QString());
@@ -160,7 +165,8 @@ void TstVenster::controleren() {
     Klik(Zoek(*w, "Kontroleer"));
     for (int k = 1; k <= 10; ++k) {
         const bool juist = k <= goed;
-        QCOMPARE(Tekst(*w, Rij(k, "Kontrol")), juist ? QStringLiteral("GOED") : QStringLiteral("FOUT"));
+        QCOMPARE(Tekst(*w, Rij(k, "Kontrol")),
+                 juist ? QStringLiteral("GOED") : QStringLiteral("FOUT"));
         QCOMPARE(Zoek<QLabel>(*w, Rij(k, "Kontrol"))->palette().color(QPalette::WindowText),
                  juist ? QColor(0, 128, 0) : QColor(255, 0, 0));
     }
@@ -209,12 +215,18 @@ void TstVenster::klikInVeldLeegtHetEnVerbergtVolgende() {
 void TstVenster::veldVerlaten_data() {
     QTest::addColumn<QString>("getypt");
     QTest::addColumn<QString>("daarna");
-    QTest::newRow("point becomes comma") << "12.5" << "12,5";
-    QTest::newRow("blanks trimmed") << "  42 " << "42";
-    QTest::newRow("not a number") << "56a" << "";
-    QTest::newRow("second point") << "1.234.5" << "";
-    QTest::newRow("inner blank") << "5 6" << "";
-    QTest::newRow("exponent kept") << "5,6e+1" << "5,6e+1";
+    QTest::newRow("point becomes comma") << "12.5"
+                                         << "12,5";
+    QTest::newRow("blanks trimmed") << "  42 "
+                                    << "42";
+    QTest::newRow("not a number") << "56a"
+                                  << "";
+    QTest::newRow("second point") << "1.234.5"
+                                  << "";
+    QTest::newRow("inner blank") << "5 6"
+                                 << "";
+    QTest::newRow("exponent kept") << "5,6e+1"
+                                   << "5,6e+1";
     QTest::newRow("non-ASCII") << QString::fromUtf8("५६") << "";
 }
 

@@ -183,13 +183,34 @@ void TstWedstrijdVenster::uitslag_data() {
     QTest::addColumn<QString>("punten");
     QTest::addColumn<QString>("gemaakt");
     QTest::addColumn<QString>("percentage");
-    QTest::newRow("nothing answered") << 1 << 0 << ".........." << "0" << "0" << "0";
-    QTest::newRow("13 of 14, cut") << 2 << 1 << "GGFG......" << "13" << "14" << "92,8";
-    QTest::newRow("3 of 3") << 1 << 0 << "GGG......." << "3" << "3" << "100";
-    QTest::newRow("empty row above a filled one") << 1 << 0 << "GG.GGGGGGG" << "9" << "10" << "90";
-    QTest::newRow("all wrong") << 1 << 0 << "FFFFF....." << "0" << "5" << "0";
-    QTest::newRow("unreached after two sets") << 5 << 2 << ".........." << "20" << "20" << "100";
-    QTest::newRow("two of three") << 1 << 0 << "GFG......." << "2" << "3" << "66,6";
+    QTest::newRow("nothing answered") << 1 << 0 << ".........."
+                                      << "0"
+                                      << "0"
+                                      << "0";
+    QTest::newRow("13 of 14, cut") << 2 << 1 << "GGFG......"
+                                   << "13"
+                                   << "14"
+                                   << "92,8";
+    QTest::newRow("3 of 3") << 1 << 0 << "GGG......."
+                            << "3"
+                            << "3"
+                            << "100";
+    QTest::newRow("empty row above a filled one") << 1 << 0 << "GG.GGGGGGG"
+                                                  << "9"
+                                                  << "10"
+                                                  << "90";
+    QTest::newRow("all wrong") << 1 << 0 << "FFFFF....."
+                               << "0"
+                               << "5"
+                               << "0";
+    QTest::newRow("unreached after two sets") << 5 << 2 << ".........."
+                                              << "20"
+                                              << "20"
+                                              << "100";
+    QTest::newRow("two of three") << 1 << 0 << "GFG......."
+                                  << "2"
+                                  << "3"
+                                  << "66,6";
 }
 
 void TstWedstrijdVenster::uitslag() {
@@ -252,12 +273,24 @@ void TstWedstrijdVenster::veldMetFocusBijHetEinde_data() {
     QTest::addColumn<QString>("daarna");
     QTest::addColumn<QString>("punten");
     QTest::addColumn<QString>("gemaakt");
-    QTest::newRow("point, active") << "12.5" << true << "12,5" << "0" << "10";
-    QTest::newRow("point, other program") << "12.5" << false << "12.5" << "0" << "10";
-    QTest::newRow("right with a point, active") << "%p.0" << true << "%p,0" << "1" << "10";
-    QTest::newRow("right with a point, other program") << "%p.0" << false << "%p.0" << "1" << "10";
-    QTest::newRow("letters, active") << "abc" << true << "" << "0" << "0";
-    QTest::newRow("letters, other program") << "abc" << false << "abc" << "0" << "10";
+    QTest::newRow("point, active") << "12.5" << true << "12,5"
+                                   << "0"
+                                   << "10";
+    QTest::newRow("point, other program") << "12.5" << false << "12.5"
+                                          << "0"
+                                          << "10";
+    QTest::newRow("right with a point, active") << "%p.0" << true << "%p,0"
+                                                << "1"
+                                                << "10";
+    QTest::newRow("right with a point, other program") << "%p.0" << false << "%p.0"
+                                                       << "1"
+                                                       << "10";
+    QTest::newRow("letters, active") << "abc" << true << ""
+                                     << "0"
+                                     << "0";
+    QTest::newRow("letters, other program") << "abc" << false << "abc"
+                                            << "0"
+                                            << "10";
 }
 
 // When the window is active at the end, the focused answer field is cleaned before the set is
@@ -374,7 +407,7 @@ void TstWedstrijdVenster::escZonderReset() {
 }
 
 void TstWedstrijdVenster::klokVerzetten_data() {
-    QTest::addColumn<milliseconds>("begin"); // time of day at START
+    QTest::addColumn<milliseconds>("begin");  // time of day at START
     QTest::addColumn<milliseconds>("sprong"); // the wall clock set during the countdown
     QTest::newRow("an hour forward") << milliseconds(10h) << milliseconds(1h);
     QTest::newRow("an hour back") << milliseconds(10h) << milliseconds(-1h);
