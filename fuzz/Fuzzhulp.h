@@ -2,8 +2,12 @@
 // Shared by the fuzz targets: typed values taken from the fuzzer's bytes, a check that stops with
 // a readable message, and reference readers written apart from the core to compare it against.
 
+#include "Getaltekst.h"
+#include "OefenMaker.h"
+
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -154,4 +158,28 @@ inline std::optional<long double> GetalRef(std::string_view tekst) {
 // Exactly equal, including the sign of zero.
 inline bool Gelijk(long double a, long double b) {
     return a == b && std::signbit(a) == std::signbit(b);
+}
+
+// A drawn number: plain decimal integer text; its value.
+inline std::int64_t Waarde(const std::string& tekst, const std::string& context) {
+    std::int64_t waarde = 0;
+    const auto [eind, fout] = std::from_chars(tekst.data(), tekst.data() + tekst.size(), waarde);
+    Eis(fout == std::errc{} && eind == tekst.data() + tekst.size(), "a drawn number is an integer",
+        context, tekst);
+    Eis(SchrijfGeheel(waarde) == tekst, "a drawn number is plain decimal", context, tekst);
+    return waarde;
+}
+
+// One number of a non-classic exercise against its range: 1..max(m, 1) when it varies, m when
+// it is fixed; negated in the negative mode, perhaps negated in the mixed mode.
+inline void InBereik(std::int64_t getal, std::int64_t m, bool varieert, TTekenModus modus,
+                     const std::string& context) {
+    const auto inBasis = [&](std::int64_t b) {
+        return varieert ? b >= 1 && b <= std::max<std::int64_t>(m, 1) : b == m;
+    };
+    const bool goed = modus == TTekenModus::tmPositief   ? inBasis(getal)
+                      : modus == TTekenModus::tmNegatief ? inBasis(-getal)
+                                                         : inBasis(getal) || inBasis(-getal);
+    Eis(goed, "a drawn number lies in its range, signed by the mode", context,
+        SchrijfGeheel(getal));
 }

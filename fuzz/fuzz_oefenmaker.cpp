@@ -32,29 +32,6 @@ std::string Maximum(TFuzzInvoer& invoer) {
 
 // The value of a drawn number; it must be plain decimal: "-" only before a non-zero number, no
 // leading zero, no plus sign.
-std::int64_t Waarde(const std::string& tekst, const std::string& context) {
-    std::int64_t waarde = 0;
-    const auto [eind, fout] = std::from_chars(tekst.data(), tekst.data() + tekst.size(), waarde);
-    Eis(fout == std::errc{} && eind == tekst.data() + tekst.size(), "a drawn number is an integer",
-        context, tekst);
-    Eis(SchrijfGeheel(waarde) == tekst, "a drawn number is plain decimal", context, tekst);
-    return waarde;
-}
-
-// One number of a non-classic exercise against its range: 1..max(m, 1) when it varies, m when
-// it is fixed; negated in the negative mode, perhaps negated in the mixed mode.
-void InBereik(std::int64_t getal, std::int64_t m, bool varieert, TTekenModus modus,
-              const std::string& context) {
-    const auto inBasis = [&](std::int64_t b) {
-        return varieert ? b >= 1 && b <= std::max<std::int64_t>(m, 1) : b == m;
-    };
-    const bool goed = modus == TTekenModus::tmPositief   ? inBasis(getal)
-                      : modus == TTekenModus::tmNegatief ? inBasis(-getal)
-                                                         : inBasis(getal) || inBasis(-getal);
-    Eis(goed, "a drawn number lies in its range, signed by the mode", context,
-        SchrijfGeheel(getal));
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t grootte) {

@@ -45,28 +45,6 @@ std::string WijdeTekst(TFuzzInvoer& invoer) {
 }
 
 // The value of a drawn number, which must be plain decimal.
-std::int64_t Waarde(const std::string& tekst, const std::string& context) {
-    std::int64_t waarde = 0;
-    const auto [eind, fout] = std::from_chars(tekst.data(), tekst.data() + tekst.size(), waarde);
-    Eis(fout == std::errc{} && eind == tekst.data() + tekst.size() &&
-            SchrijfGeheel(waarde) == tekst,
-        "a drawn term is plain decimal integer text", context, tekst);
-    return waarde;
-}
-
-// A drawn number against its range: 1..max(m, 1) when it varies, m when it is fixed; negated in
-// the negative mode, perhaps negated in the mixed mode.
-void InBereik(std::int64_t getal, std::int64_t m, bool varieert, TTekenModus modus,
-              const std::string& context) {
-    const auto inBasis = [&](std::int64_t b) {
-        return varieert ? b >= 1 && b <= std::max<std::int64_t>(m, 1) : b == m;
-    };
-    const bool goed = modus == TTekenModus::tmPositief   ? inBasis(getal)
-                      : modus == TTekenModus::tmNegatief ? inBasis(-getal)
-                                                         : inBasis(getal) || inBasis(-getal);
-    Eis(goed, "a drawn term lies in its range, signed by the mode", context, SchrijfGeheel(getal));
-}
-
 // The product text from the exact integer product: the written real, cut after three decimals
 // only when it has a comma and no exponent. A product below 10^15 is the plain integer.
 std::string VerwachtProduct(std::int64_t product) {
